@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing need, only those that are missing.
+set -euo pipefail
+
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libpugixml-dev libgtest-dev googletest)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+  run() { "$@"; }
+elif command -v sudo >/dev/null 2>&1; then
+  run() { sudo "$@"; }
+else
+  echo "Missing packages (${missing[*]}) and neither root nor sudo is available." >&2
+  exit 1
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+if ! run apt-get install -y --no-install-recommends "${missing[@]}"; then
+  run apt-get update
+  run apt-get install -y --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds and runs the whole test suite on a fresh Debian/Ubuntu machine: once in the normal
+# build and once with AddressSanitizer and UndefinedBehaviorSanitizer.
+# ZZ_TEST_KINDS="normal" runs only the normal build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/tests/lsan.supp:print_suppressions=0}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+
+for kind in ${ZZ_TEST_KINDS:-normal sanitize}; do
+  echo "== $kind build =="
+  scripts/build.sh "$kind"
+  dir=build; [ "$kind" = sanitize ] && dir=build-asan
+  ctest --test-dir "$dir" --output-on-failure --parallel "${ZZ_JOBS:-2}" --timeout 300
+done

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QStringList>
+
+namespace zz::cli {
+
+// Each command gets the arguments after its name and returns the exit status.
+int runLang(const QStringList& args);
+
+} // namespace zz::cli

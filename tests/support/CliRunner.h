@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+
+#include "support/QtPrinters.h"
+
+namespace zz::test {
+
+struct CliResult {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs the built zevazerazu-cli with `args` and waits for it.
+CliResult runCli(const QStringList& args);
+
+} // namespace zz::test
