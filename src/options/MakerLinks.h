@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace zz {
+
+// Addresses on the maker's web server; `server` is its base address, such as
+// "http://www.ostrel.com" (overridable with --server).
+QString versionQueryPath();                         // "/home/download/GetversionSW.asp?nomesw=KT883"
+QString downloadPageUrl(const QString& server);     // the download page, fragment "#KH883"
+QString homePageUrl(const QString& server);         // the home page, query "frompg=KT883"
+
+// The anchor markup of a link label: <a href="address">text</a>.
+QString anchorMarkup(const QString& address, const QString& text);
+
+} // namespace zz
