@@ -1,15 +1,28 @@
+#include "app/AppContext.h"
 #include "app/ProgramOptions.h"
+#include "app/QtSeams.h"
 #include "app/UComon.h"
 #include "app/UZevazerazueFirmWare.h"
-#include "app/Workspace.h"
+#include "options/VersionChecker.h"
+#include "widgets/AppStyle.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 #include <cstdio>
 
+namespace {
+
+// Until the web query is wired in, no newer version is ever reported.
+class NoVersionChecker : public zz::VersionChecker {
+public:
+    void checkForNewerVersion(std::function<void(bool)> done) override { done(false); }
+};
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    zz::style::applyApplicationStyle(app);
 
     QString error;
     const zz::ProgramOptions options = zz::parseProgramOptions(QApplication::arguments(), &error);
@@ -20,12 +33,13 @@ int main(int argc, char* argv[]) {
     }
 
     zz::UComon state;
-    const QString appDir = options.workspace.isEmpty() ? QApplication::applicationDirPath() : options.workspace;
-    const zz::StartupReport report = zz::runWorkspaceStartUp(state, appDir);
+    zz::QtUserDialogs dialogs(zz::kMainTitle.trimmed());
+    zz::DesktopUrlOpener urls;
+    NoVersionChecker versionChecker;
+    zz::AppContext context{state, dialogs, urls, versionChecker, options.server, {}, {}};
 
-    zz::TFZevazerazueFirmWare mainWindow(state);
-    for (const QString& problem : report.problems)
-        QMessageBox::warning(nullptr, state.MainTitle, problem);
+    const QString appDir = options.workspace.isEmpty() ? QApplication::applicationDirPath() : options.workspace;
+    zz::TFZevazerazueFirmWare mainWindow(context, appDir);
     mainWindow.show();
     return app.exec();
 }

@@ -12,6 +12,8 @@ const std::vector<AddedText>& addedTexts() {
          u"suffix .bad when the settings are saved. "},
         {added::SettingsNotSaved, u"The settings could not be saved. "},
         {added::LanguageFileUnreadable, u"The language file could not be read, so the English texts are used. "},
+        {added::TranslateTableFlagUnreadable,
+         u"The Translate Table step stays unavailable because the parameter file could not be read. "},
     };
     return texts;
 }

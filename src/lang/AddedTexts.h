@@ -11,6 +11,7 @@ inline constexpr int SettingsNotSaved = 613;
 inline constexpr int LanguageFileUnreadable = 614;
 
 // 620-629: main window and configurations
+inline constexpr int TranslateTableFlagUnreadable = 620;
 // 630-639: communication parameters
 // 640-649: translate table and enabled functions
 // 650-659: configuration image and bank file

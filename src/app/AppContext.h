@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/Seams.h"
+#include "app/UComon.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace zz {
+
+class VersionChecker;
+
+// What every window of the program shares: the shared state and the ways out of the process.
+// The program wires the real services; tests wire fakes.
+struct AppContext {
+    UComon& state;
+    UserDialogs& dialogs;
+    UrlOpener& urls;
+    VersionChecker& versionChecker;
+    QString server; // the maker's web server
+
+    // Set by the main window: re-applies the texts of every window (the language broadcast).
+    std::function<void()> changeLanguage;
+    // Set by the main window: enables its update timer exactly when both internet flags are set.
+    std::function<void()> applyUpdateTimerRule;
+};
+
+} // namespace zz

@@ -1,0 +1,111 @@
+#include "widgets/FlatButton.h"
+
+#include "widgets/AppStyle.h"
+
+#include <QDialog>
+#include <QEnterEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+
+namespace zz {
+
+FlatButton::FlatButton(const QString& objectName, QWidget* parent)
+    : QPushButton(parent)
+    , m_fill(style::kFillColor)
+    , m_hot(style::kHotColor)
+    , m_pressed(style::kPressedColor) {
+    setObjectName(objectName);
+    setAutoDefault(false);
+    setCursor(Qt::PointingHandCursor);
+    setAttribute(Qt::WA_Hover);
+    connect(this, &QPushButton::clicked, this, &FlatButton::closeDialogWithModalResult);
+}
+
+void FlatButton::setFillColor(const QColor& color) {
+    m_fill = color;
+    update();
+}
+
+void FlatButton::setHotColor(const QColor& color) {
+    m_hot = color;
+    update();
+}
+
+void FlatButton::setPressedColor(const QColor& color) {
+    m_pressed = color;
+    update();
+}
+
+QColor FlatButton::currentFillColor() const {
+    if (!isEnabled())
+        return m_fill;
+    if (isDown())
+        return m_pressed;
+    if (m_hovered)
+        return m_hot;
+    return m_fill;
+}
+
+QSize FlatButton::sizeHint() const {
+    const QFontMetrics metrics(font());
+    const int iconWidth = icon().isNull() ? 0 : iconSize().width() + (text().isEmpty() ? 0 : 6);
+    const int textWidth = text().isEmpty() ? 0 : metrics.horizontalAdvance(text());
+    const int height = std::max(metrics.height(), icon().isNull() ? 0 : iconSize().height()) + 12;
+    return {std::max(iconWidth + textWidth + 20, height), height};
+}
+
+void FlatButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF frame = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    painter.setPen(isEnabled() ? style::kFrameColor : style::kDisabledFrameColor);
+    painter.setBrush(currentFillColor());
+    painter.drawRoundedRect(frame, 3, 3);
+
+    if (hasFocus()) {
+        QPen focusPen(style::kFocusColor);
+        focusPen.setStyle(Qt::DotLine);
+        painter.setPen(focusPen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(frame.adjusted(2, 2, -2, -2), 2, 2);
+    }
+
+    const QFontMetrics metrics(font());
+    const bool hasIcon = !icon().isNull();
+    const int gap = hasIcon && !text().isEmpty() ? 6 : 0;
+    const int contentWidth = (hasIcon ? iconSize().width() : 0) + gap +
+                             (text().isEmpty() ? 0 : metrics.horizontalAdvance(text()));
+    int x = (width() - contentWidth) / 2;
+    if (hasIcon) {
+        const QPixmap pixmap = icon().pixmap(iconSize(), devicePixelRatio(), isEnabled() ? QIcon::Normal : QIcon::Disabled);
+        painter.drawPixmap(QPoint(x, (height() - iconSize().height()) / 2), pixmap);
+        x += iconSize().width() + gap;
+    }
+    if (!text().isEmpty()) {
+        painter.setPen(isEnabled() ? (isDown() ? QColor(Qt::white) : palette().color(QPalette::ButtonText))
+                                   : style::kDisabledTextColor);
+        painter.drawText(QRect(x, 0, width() - x, height()), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextShowMnemonic,
+                         text());
+    }
+}
+
+void FlatButton::enterEvent(QEnterEvent* event) {
+    m_hovered = true;
+    update();
+    QPushButton::enterEvent(event);
+}
+
+void FlatButton::leaveEvent(QEvent* event) {
+    m_hovered = false;
+    update();
+    QPushButton::leaveEvent(event);
+}
+
+void FlatButton::closeDialogWithModalResult() {
+    if (m_modalResult == 0)
+        return;
+    if (auto* dialog = qobject_cast<QDialog*>(window()))
+        dialog->done(m_modalResult);
+}
+
+} // namespace zz

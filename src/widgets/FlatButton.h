@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QColor>
+#include <QPushButton>
+
+namespace zz {
+
+// The flat button of every window: a caption, an optional glyph, a hint (tool tip), a fill
+// colour, orange while pressed and a hot-tracking colour while the pointer is over it. A
+// non-zero modal result closes the dialog it sits in with that result when clicked.
+class FlatButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit FlatButton(const QString& objectName, QWidget* parent = nullptr);
+
+    void setHint(const QString& hint) { setToolTip(hint); }
+    QString hint() const { return toolTip(); }
+
+    void setModalResult(int result) { m_modalResult = result; }
+    int modalResult() const { return m_modalResult; }
+
+    void setFillColor(const QColor& color);
+    QColor fillColor() const { return m_fill; }
+    void setHotColor(const QColor& color);
+    QColor hotColor() const { return m_hot; }
+    void setPressedColor(const QColor& color);
+    QColor pressedColor() const { return m_pressed; }
+
+    // The colour the button is drawn with in its present state.
+    QColor currentFillColor() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    void closeDialogWithModalResult();
+
+    int m_modalResult = 0;
+    bool m_hovered = false;
+    QColor m_fill;
+    QColor m_hot;
+    QColor m_pressed;
+};
+
+} // namespace zz
