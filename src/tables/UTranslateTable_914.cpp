@@ -9,8 +9,8 @@ TFTranslateTable_914::TFTranslateTable_914(AppContext& context, QWidget* parent)
     , m_context(context) {
     m_Btn_OK = addBandButton(QStringLiteral("Btn_OK"), QDialog::Accepted);
     m_Btn_Cancel = addBandButton(QStringLiteral("Btn_Cancel"), QDialog::Rejected);
-    m_Btn_DelRow = addBandButton(QStringLiteral("Btn_DelRow"), 0);
-    m_Btn_InsRow = addBandButton(QStringLiteral("Btn_InsRow"), 0);
+    m_Btn_DelRow = addBandButton(QStringLiteral("Btn_DelRow"));
+    m_Btn_InsRow = addBandButton(QStringLiteral("Btn_InsRow"));
     Set_Lang();
 }
 

@@ -8,8 +8,8 @@ TFBootTCP::TFBootTCP(AppContext& context, QWidget* parent)
     : BandedDialog(QStringLiteral("FBootTCP"), context.state.SoftwareCode, parent)
     , m_context(context) {
     m_Btn_Cancel = addBandButton(QStringLiteral("Btn_Cancel"), QDialog::Rejected);
-    m_Btn_Update = addBandButton(QStringLiteral("Btn_Update"), 0);
-    m_Btn_Next = addBandButton(QStringLiteral("Btn_Next"), 0);
+    m_Btn_Update = addBandButton(QStringLiteral("Btn_Update"));
+    m_Btn_Next = addBandButton(QStringLiteral("Btn_Next"));
     Set_Lang();
 }
 

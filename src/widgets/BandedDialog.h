@@ -30,8 +30,8 @@ public:
     // The layout that holds the dialog's own controls, between the two bands.
     QVBoxLayout* bodyLayout() const { return m_body; }
 
-    // A flat button appended to the button band.
-    FlatButton* addBandButton(const QString& objectName, int modalResult = 0);
+    // A flat button appended to the button band; a modal result closes the dialog with it.
+    FlatButton* addBandButton(const QString& objectName, int modalResult = -1);
 
 protected:
     void showEvent(QShowEvent* event) override;

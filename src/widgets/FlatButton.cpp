@@ -102,7 +102,7 @@ void FlatButton::leaveEvent(QEvent* event) {
 }
 
 void FlatButton::closeDialogWithModalResult() {
-    if (m_modalResult == 0)
+    if (m_modalResult == kNoModalResult)
         return;
     if (auto* dialog = qobject_cast<QDialog*>(window()))
         dialog->done(m_modalResult);

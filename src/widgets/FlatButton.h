@@ -11,6 +11,9 @@ namespace zz {
 class FlatButton : public QPushButton {
     Q_OBJECT
 public:
+    // QDialog::Rejected is 0, so "no modal result" needs its own value.
+    static constexpr int kNoModalResult = -1;
+
     explicit FlatButton(const QString& objectName, QWidget* parent = nullptr);
 
     void setHint(const QString& hint) { setToolTip(hint); }
@@ -40,7 +43,7 @@ protected:
 private:
     void closeDialogWithModalResult();
 
-    int m_modalResult = 0;
+    int m_modalResult = kNoModalResult;
     bool m_hovered = false;
     QColor m_fill;
     QColor m_hot;

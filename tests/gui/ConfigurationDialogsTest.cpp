@@ -89,6 +89,7 @@ TEST_F(NewProjectDialogTest, CancelAfterAnErrorKeepsThePreviousConfiguration) {
     clickOk();
     ASSERT_EQ(world.dialogs.errors.size(), 1);
     QTest::mouseClick(dialog->findChild<FlatButton*>(QStringLiteral("Btn_Cancel")), Qt::LeftButton);
+    EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
     EXPECT_EQ(world.state.LastProjectName, QStringLiteral("Before"));
     EXPECT_EQ(world.state.ProjectDir, joinPath(world.state.ProjectsDir, QStringLiteral("Before")));
