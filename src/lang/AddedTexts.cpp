@@ -12,6 +12,12 @@ const std::vector<AddedText>& addedTexts() {
          u"suffix .bad when the settings are saved. "},
         {added::SettingsNotSaved, u"The settings could not be saved. "},
         {added::LanguageFileUnreadable, u"The language file could not be read, so the English texts are used. "},
+        {added::ParGenNotWellFormed,
+         u"The communication parameters file could not be read, so the default values are shown. It will be "
+         u"kept with the suffix .bad when the parameters are saved. "},
+        {added::ParGenUnreadable,
+         u"The communication parameters file could not be read, so the default values are shown. "},
+        {added::ParGenNotSaved, u"The communication parameters could not be saved. "},
     };
     return texts;
 }
