@@ -5,10 +5,12 @@
 #include "support/TestFiles.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace zz {
 namespace {
