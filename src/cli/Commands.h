@@ -6,5 +6,6 @@ namespace zz::cli {
 
 // Each command gets the arguments after its name and returns the exit status.
 int runLang(const QStringList& args);
+int runCheck(const QStringList& args);
 
 } // namespace zz::cli

@@ -18,6 +18,8 @@ const std::vector<Command>& commands() {
     static const std::vector<Command> list = {
         {"lang", "lang [--json] FILE      apply a language file to the English texts and print the result",
          zz::cli::runLang},
+        {"check", "check CONFIG_DIR        check the configuration files of a configuration folder",
+         zz::cli::runCheck},
     };
     return list;
 }

@@ -14,6 +14,12 @@ const std::vector<AddedText>& addedTexts() {
         {added::LanguageFileUnreadable, u"The language file could not be read, so the English texts are used. "},
         {added::TranslateTableFlagUnreadable,
          u"The Translate Table step stays unavailable because the parameter file could not be read. "},
+        {added::ParGenNotWellFormed,
+         u"The communication parameters file could not be read, so the default values are shown. It will be "
+         u"kept with the suffix .bad when the parameters are saved. "},
+        {added::ParGenUnreadable,
+         u"The communication parameters file could not be read, so the default values are shown. "},
+        {added::ParGenNotSaved, u"The communication parameters could not be saved. "},
     };
     return texts;
 }

@@ -13,6 +13,9 @@ inline constexpr int LanguageFileUnreadable = 614;
 // 620-629: main window and configurations
 inline constexpr int TranslateTableFlagUnreadable = 620;
 // 630-639: communication parameters
+inline constexpr int ParGenNotWellFormed = 630;
+inline constexpr int ParGenUnreadable = 631;
+inline constexpr int ParGenNotSaved = 632;
 // 640-649: translate table and enabled functions
 // 650-659: configuration image and bank file
 // 660-669: device update

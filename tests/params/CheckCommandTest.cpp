@@ -1,0 +1,85 @@
+#include "support/CliRunner.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace zz {
+namespace {
+
+class CheckCommandTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+
+    void writeParGen(const QByteArray& bytes) {
+        test::writeFile(dir.filePath(QStringLiteral("ParGen.xml")), bytes);
+    }
+    test::CliResult check() { return test::runCli({QStringLiteral("check"), dir.path()}); }
+};
+
+TEST_F(CheckCommandTest, MissingParGenIsCheckedAsTheDefaults) {
+    const test::CliResult result = check();
+    EXPECT_EQ(result.exitCode, 0) << result.err.constData();
+    EXPECT_TRUE(result.out.isEmpty()) << result.out.constData();
+    EXPECT_TRUE(result.err.isEmpty()) << result.err.constData();
+}
+
+TEST_F(CheckCommandTest, EveryFailingCheckIsPrintedInCheckOrder) {
+    writeParGen("<General_Parameter><TCP_PORT>65536</TCP_PORT><TCP_SUB3>256</TCP_SUB3><TCP_IP1/>"
+                "<EN_Gateway>1</EN_Gateway><TCP_GAT4>x</TCP_GAT4><DATABITS>0</DATABITS>"
+                "<StopBit_RS485>1</StopBit_RS485><PARITY>2</PARITY><Time_Between_Byte>101</Time_Between_Byte>"
+                "</General_Parameter>");
+    const test::CliResult result = check();
+    EXPECT_EQ(result.exitCode, 1) << result.err.constData();
+    EXPECT_EQ(result.out,
+              QByteArray("ParGen.xml: Error Modbus TCP Slave!! IP Address 1 must be between 0 and 255\n"
+                         "ParGen.xml: Error Modbus TCP Slave!! SUBNET Mask 3 must be between 0 and 255\n"
+                         "ParGen.xml: Error Modbus TCP Slave!! GATEWAY IP 4 must be between 0 and 255\n"
+                         "ParGen.xml: Error  Modbus TCP Slave!! PORT must be between 0 and 65535\n"
+                         "ParGen.xml: Error Modbus Master!! 2 Stop Bits with 8 Data Bits is valid "
+                         "only with None Parity\n"
+                         "ParGen.xml: Error  Modbus Master!! Time Between Byte must be between 0 and "
+                         "100 ms\n"));
+}
+
+TEST_F(CheckCommandTest, FileIsReadAsTheDialogReadsIt) {
+    // The idle time is switched off, so its text is not looked at; the gateway is not in use.
+    writeParGen("<Anything><Delay_From_Last_Byte>70000</Delay_From_Last_Byte>"
+                "<Enable_Delay_From_Last_Byte>0</Enable_Delay_From_Last_Byte><TCP_GAT1>abc</TCP_GAT1>"
+                "</Anything>");
+    EXPECT_EQ(check().exitCode, 0);
+
+    // Nothing is found under a first node that is not an element: the defaults are checked.
+    writeParGen("<!--c--><General_Parameter><TCP_PORT>-1</TCP_PORT></General_Parameter>");
+    EXPECT_EQ(check().exitCode, 0);
+}
+
+TEST_F(CheckCommandTest, NotWellFormedFileIsAnErrorNamingFileAndLine) {
+    writeParGen("<General_Parameter>\n<MODE>1</MODE>\n<BAUD>\n</General_Parameter>");
+    const test::CliResult result = check();
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_TRUE(result.out.isEmpty());
+    EXPECT_TRUE(result.err.contains("ParGen.xml")) << result.err.constData();
+    EXPECT_TRUE(result.err.contains("line 4")) << result.err.constData();
+}
+
+TEST_F(CheckCommandTest, UnreadableFileIsAnError) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("ParGen.xml")));
+    const test::CliResult result = check();
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_TRUE(result.err.contains("ParGen.xml")) << result.err.constData();
+}
+
+TEST_F(CheckCommandTest, BadUsageIsAnError) {
+    EXPECT_EQ(test::runCli({QStringLiteral("check")}).exitCode, 2);
+    EXPECT_EQ(test::runCli({QStringLiteral("check"), dir.path(), dir.path()}).exitCode, 2);
+    const test::CliResult missing =
+        test::runCli({QStringLiteral("check"), dir.filePath(QStringLiteral("none"))});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_TRUE(missing.err.contains("none")) << missing.err.constData();
+    EXPECT_TRUE(test::runCli({QStringLiteral("--help")}).out.contains("check CONFIG_DIR"));
+}
+
+} // namespace
+} // namespace zz
