@@ -27,6 +27,11 @@ const std::vector<AddedText>& addedTexts() {
         {added::CheckTooManyRows, u"holds %1 rows; only the first %2 are used"},
         {added::CheckRowsBeyondTable,
          u"the table ends at Row %1, whose Slave ID TCP is empty, yet %2 row(s) from there on hold data"},
+        {added::RootNotFirst,
+         u"The file %1 does not begin with the element that holds its rows, so none of them are read. Saving "
+         u"replaces them with what is shown; the file as it is now is then kept with the suffix .bad."},
+        {added::CheckRootNotFirst,
+         u"does not begin with the element that holds its rows, so none of them are used"},
     };
     return texts;
 }

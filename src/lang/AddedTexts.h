@@ -20,6 +20,8 @@ inline constexpr int RowLacksAttribute = 643;      // %1 row, %2 file, %3 attrib
 inline constexpr int CheckRowLacksAttribute = 644; // %1 row, %2 attribute
 inline constexpr int CheckTooManyRows = 645;       // %1 rows in the file, %2 rows used
 inline constexpr int CheckRowsBeyondTable = 646;   // %1 the row that ends the table, %2 rows after it
+inline constexpr int RootNotFirst = 647;           // %1 file
+inline constexpr int CheckRootNotFirst = 648;
 // 650-659: configuration image and bank file
 // 660-669: device update
 // 670-679: options and version check

@@ -2,6 +2,7 @@
 
 #include "common/TextRules.h"
 #include "common/Xml.h"
+#include "tables/TableRoot.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -40,7 +41,7 @@ EnabledFunctionsLoad readEnabledFunctionsFile(const QString& path) {
 
     pugi::xml_document doc;
     xml::load(doc, path);
-    const pugi::xml_node root = xml::firstTopLevelNode(doc);
+    const pugi::xml_node root = tableRoot(doc, load.report);
     for (pugi::xml_node element = root.first_child(); element; element = element.next_sibling()) {
         if (element.type() != pugi::node_element)
             continue;

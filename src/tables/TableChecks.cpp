@@ -5,6 +5,7 @@
 #include "lang/AddedTexts.h"
 #include "lang/TextTable.h"
 #include "tables/EnabledFunctions.h"
+#include "tables/TableRoot.h"
 #include "tables/TranslateTableFile.h"
 
 #include <QFileInfo>
@@ -44,6 +45,8 @@ QStringList checkTranslateTableFile(const QString& configDir, const TextTable& t
     if (const int beyond = table.rowsHoldingDataBeyondTable(); beyond > 0)
         lines.append(prefix + texts[added::CheckRowsBeyondTable].arg(QString::number(table.length() + 1),
                                                                      QString::number(beyond)));
+    if (load.report.rootNotFirst)
+        lines.append(prefix + texts[added::CheckRootNotFirst]);
     if (load.report.missing)
         lines.append(prefix +
                      lacksAttribute(texts, load.report.missing->row, load.report.missing->attribute));
@@ -66,8 +69,12 @@ QStringList checkEnabledFunctionsFile(const QString& configDir, const TextTable&
 
     const QString prefix = kEnabledFunctionsFileName + QStringLiteral(": ");
     QStringList lines;
+    TableLoadReport report;
+    const pugi::xml_node root = tableRoot(doc, report);
+    if (report.rootNotFirst)
+        lines.append(prefix + texts[added::CheckRootNotFirst]);
     int row = 0;
-    for (pugi::xml_node element : xml::firstTopLevelNode(doc).children()) {
+    for (pugi::xml_node element : root.children()) {
         if (element.type() != pugi::node_element)
             continue;
         ++row;

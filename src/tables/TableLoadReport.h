@@ -22,9 +22,10 @@ struct TableLoadReport {
     int rowsInFile = 0; // child elements of the root
     int rowLimit = 0;   // rows the table holds; 0 means no limit
     std::optional<MissingAttribute> missing;
+    bool rootNotFirst = false; // another node precedes the element that holds the rows
 
     bool tooManyRows() const { return rowLimit > 0 && rowsInFile > rowLimit; }
-    bool complete() const { return !missing && !tooManyRows(); }
+    bool complete() const { return !missing && !tooManyRows() && !rootNotFirst; }
 
     // The message for the user; empty when the loading was complete.
     QString notice(const TextTable& texts) const;

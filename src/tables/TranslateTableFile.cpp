@@ -2,6 +2,7 @@
 
 #include "common/TextRules.h"
 #include "common/Xml.h"
+#include "tables/TableRoot.h"
 
 #include <QFileInfo>
 #include <array>
@@ -45,7 +46,7 @@ TranslateTableLoad readTranslateTableFile(const QString& path) {
 
     pugi::xml_document doc;
     xml::load(doc, path);
-    const pugi::xml_node root = xml::firstTopLevelNode(doc);
+    const pugi::xml_node root = tableRoot(doc, load.report);
     load.rows.reserve(kTranslateRowCount);
     for (pugi::xml_node element = root.first_child(); element; element = element.next_sibling()) {
         if (element.type() != pugi::node_element)

@@ -110,6 +110,15 @@ TEST_F(EnabledFunctionsFileTest, RowLackingAnAttributeStopsTheLoading) {
     }
 }
 
+TEST_F(EnabledFunctionsFileTest, RowsBehindALeadingDeclarationAreNotReadAndTheReportSaysSo) {
+    const EnabledFunctionsLoad result =
+        load("<?xml version=\"1.0\"?><EnabledFunctions><row FunNum=\"1\" Enabled=\"N\" Mnemonic=\"\"/>"
+             "</EnabledFunctions>");
+    EXPECT_EQ(enabledFlags(result.list), QStringLiteral("YYYYYYYYYYY"));
+    EXPECT_TRUE(result.report.rootNotFirst);
+    EXPECT_FALSE(result.report.complete());
+}
+
 TEST_F(EnabledFunctionsFileTest, MalformedFileIsAnXmlParseError) {
     test::writeFile(path(), "<EnabledFunctions><row FunNum=\"1\"></EnabledFunctions>");
     EXPECT_THROW(readEnabledFunctionsFile(path()), XmlParseError);

@@ -101,6 +101,21 @@ TEST_F(TableChecksTest, FunctionRowsWithoutFunNumOrEnabledAreReported) {
                            QStringLiteral("EnableFunctions.xml: Row 5 has no attribute Enabled")}));
 }
 
+TEST_F(TableChecksTest, RowsBehindALeadingCommentAreReported) {
+    test::writeFile(m_dir.filePath(QStringLiteral("var.xml")),
+                    "<!-- c --><TCP_TO_RTU>" + good() + "</TCP_TO_RTU>");
+    test::writeFile(m_dir.filePath(QStringLiteral("EnableFunctions.xml")),
+                    "<?xml version=\"1.0\"?><EnabledFunctions><row FunNum=\"1\" Enabled=\"N\" "
+                    "Mnemonic=\"\"/></EnabledFunctions>");
+    EXPECT_EQ(
+        var(),
+        (QStringList{QStringLiteral(
+            "var.xml: does not begin with the element that holds its rows, so none of them are used")}));
+    EXPECT_EQ(functions(),
+              (QStringList{QStringLiteral("EnableFunctions.xml: does not begin with the element that "
+                                          "holds its rows, so none of them are used")}));
+}
+
 TEST_F(TableChecksTest, UnparsableFilesThrow) {
     test::writeFile(m_dir.filePath(QStringLiteral("var.xml")), "<TCP_TO_RTU>");
     test::writeFile(m_dir.filePath(QStringLiteral("EnableFunctions.xml")), "<EnabledFunctions");

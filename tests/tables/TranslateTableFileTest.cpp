@@ -84,8 +84,26 @@ TEST_F(TranslateTableFileTest, TextsLoadUnchangedAndAbsentSlaveIdTcpIsOne) {
 }
 
 TEST_F(TranslateTableFileTest, FirstTopLevelNodeIsTheRootWhateverItIs) {
-    EXPECT_TRUE(load("<!-- first --><TCP_TO_RTU>" + row("1") + "</TCP_TO_RTU>").rows.isEmpty());
     EXPECT_EQ(load("<TCP_TO_RTU>" + row("1") + "</TCP_TO_RTU><!--SW_VERSION = 1.002-->").rows.size(), 1);
+
+    // Rows behind a leading declaration or comment are not read, and the report says so.
+    for (const char* before : {"<?xml version=\"1.0\"?>", "<!-- first -->"}) {
+        const TranslateTableLoad result = load(before + ("<TCP_TO_RTU>" + row("1") + "</TCP_TO_RTU>"));
+        EXPECT_TRUE(result.rows.isEmpty()) << before;
+        EXPECT_TRUE(result.report.rootNotFirst) << before;
+        EXPECT_FALSE(result.report.complete()) << before;
+    }
+    TextTable texts;
+    texts.LoadDefaultTexts();
+    EXPECT_EQ(
+        load("<!-- c --><TCP_TO_RTU>" + row("1") + "</TCP_TO_RTU>").report.notice(texts),
+        QStringLiteral("The file %1 does not begin with the element that holds its rows, so none of them are "
+                       "read. Saving replaces them with what is shown; the file as it is now is then kept "
+                       "with the suffix .bad.")
+            .arg(path()));
+
+    // Nothing is lost when the element after the comment holds no rows.
+    EXPECT_TRUE(load("<!-- c --><TCP_TO_RTU/>").report.complete());
 }
 
 TEST_F(TranslateTableFileTest, RowLackingAnAttributeStopsTheLoadingAndTheRowsBeforeItStay) {

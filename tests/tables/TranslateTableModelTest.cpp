@@ -184,6 +184,7 @@ TEST_F(TranslateTableModelTest, IncompleteLoadingKeepsTheFileAsBadWhenSaved) {
     const QByteArray cases[] = {
         tableXml(2001),
         "<TCP_TO_RTU>" + rowXml(1) + "<row DATA_TYPE=\"1\"/>" + rowXml(3) + "</TCP_TO_RTU>",
+        "<?xml version=\"1.0\"?>" + tableXml(2),
     };
     for (const QByteArray& bytes : cases) {
         QFile::remove(badCopy());
