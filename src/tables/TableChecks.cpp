@@ -30,10 +30,7 @@ QString lacksAttribute(const TextTable& texts, int row, const QString& attribute
 } // namespace
 
 QStringList checkTranslateTableFile(const QString& configDir) {
-    return checkTranslateTableFile(configDir, englishTexts());
-}
-
-QStringList checkTranslateTableFile(const QString& configDir, const TextTable& texts) {
+    const TextTable& texts = englishTexts();
     const TranslateTableLoad load = readTranslateTableFile(joinPath(configDir, kTranslateTableFileName));
     TranslateTable table;
     table.assign(load.rows);
@@ -57,10 +54,7 @@ QStringList checkTranslateTableFile(const QString& configDir, const TextTable& t
 }
 
 QStringList checkEnabledFunctionsFile(const QString& configDir) {
-    return checkEnabledFunctionsFile(configDir, englishTexts());
-}
-
-QStringList checkEnabledFunctionsFile(const QString& configDir, const TextTable& texts) {
+    const TextTable& texts = englishTexts();
     const QString path = joinPath(configDir, kEnabledFunctionsFileName);
     if (!QFileInfo::exists(path))
         return {};
