@@ -7,6 +7,9 @@
 #include "lang/TextTable.h"
 #include "params/ParGenFile.h"
 #include "params/ParameterChecks.h"
+#include "tables/TableChecks.h"
+#include "tables/TranslateTableFile.h"
+#include "tables/EnabledFunctions.h"
 
 #include <QFileInfo>
 
@@ -33,13 +36,15 @@ QStringList checkParGen(const QString& configDir) {
     const GeneralParameters values = readParGen(joinPath(configDir, kParGenFileName));
     QStringList lines;
     for (int index : failingChecks(values))
-        lines.append(englishTexts()[index]);
+        lines.append(kParGenFileName + QStringLiteral(": ") + englishTexts()[index]);
     return lines;
 }
 
 const std::vector<FileChecker>& fileCheckers() {
     static const std::vector<FileChecker> list = {
         {kParGenFileName, checkParGen},
+        {kTranslateTableFileName, checkTranslateTableFile},
+        {kEnabledFunctionsFileName, checkEnabledFunctionsFile},
     };
     return list;
 }
@@ -61,7 +66,7 @@ int runCheck(const QStringList& args) {
     for (const FileChecker& checker : fileCheckers()) {
         try {
             for (const QString& line : checker.check(configDir)) {
-                printOut(checker.fileName + QStringLiteral(": ") + line);
+                printOut(line);
                 failed = true;
             }
         } catch (const Error& e) {

@@ -8,8 +8,8 @@
 namespace zz::cli {
 
 // One configuration file that `check` examines. `check` gets the configuration folder and
-// returns one line per failing check, in check order, without the file name (the command puts
-// "<fileName>: " in front). It throws zz::Error when the file cannot be read or parsed.
+// returns one line per failing check, in check order, each starting with "<fileName>: ". It
+// throws zz::Error when the file cannot be read or parsed.
 struct FileChecker {
     QString fileName;
     std::function<QStringList(const QString& configDir)> check;

@@ -20,6 +20,26 @@ const std::vector<AddedText>& addedTexts() {
         {added::ParGenUnreadable,
          u"The communication parameters file could not be read, so the default values are shown. "},
         {added::ParGenNotSaved, u"The communication parameters could not be saved. "},
+        {added::InsertLosesLastRow,
+         u"Row 2000 holds data, which is lost when a row is inserted. Insert the row anyway?"},
+        {added::RowsNotSaved,
+         u"The table ends at Row %1, whose Slave ID TCP is empty, so %2 row(s) holding data from there on will "
+         u"not be saved. Save anyway?"},
+        {added::TooManyRows,
+         u"The file %1 holds %2 rows; only the first %3 are shown. The others will not be kept if the table is "
+         u"saved; the file as it is now is then kept with the suffix .bad."},
+        {added::RowLacksAttribute,
+         u"Row %1 of the file %2 has no attribute %3, so it and the rows after it are not loaded. Saving "
+         u"replaces them with what is shown; the file as it is now is then kept with the suffix .bad."},
+        {added::CheckRowLacksAttribute, u"Row %1 has no attribute %2"},
+        {added::CheckTooManyRows, u"holds %1 rows; only the first %2 are used"},
+        {added::CheckRowsBeyondTable,
+         u"the table ends at Row %1, whose Slave ID TCP is empty, yet %2 row(s) from there on hold data"},
+        {added::RootNotFirst,
+         u"The file %1 does not begin with the element that holds its rows, so none of them are read. Saving "
+         u"replaces them with what is shown; the file as it is now is then kept with the suffix .bad."},
+        {added::CheckRootNotFirst,
+         u"does not begin with the element that holds its rows, so none of them are used"},
     };
     return texts;
 }

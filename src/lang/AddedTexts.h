@@ -17,6 +17,15 @@ inline constexpr int ParGenNotWellFormed = 630;
 inline constexpr int ParGenUnreadable = 631;
 inline constexpr int ParGenNotSaved = 632;
 // 640-649: translate table and enabled functions
+inline constexpr int InsertLosesLastRow = 640;
+inline constexpr int RowsNotSaved = 641;           // %1 the row that ends the table, %2 rows lost
+inline constexpr int TooManyRows = 642;            // %1 file, %2 rows in it, %3 rows kept
+inline constexpr int RowLacksAttribute = 643;      // %1 row, %2 file, %3 attribute
+inline constexpr int CheckRowLacksAttribute = 644; // %1 row, %2 attribute
+inline constexpr int CheckTooManyRows = 645;       // %1 rows in the file, %2 rows used
+inline constexpr int CheckRowsBeyondTable = 646;   // %1 the row that ends the table, %2 rows after it
+inline constexpr int RootNotFirst = 647;           // %1 file
+inline constexpr int CheckRootNotFirst = 648;
 // 650-659: configuration image and bank file
 // 660-669: device update
 // 670-679: options and version check
