@@ -18,9 +18,13 @@ const std::vector<Command>& commands() {
     static const std::vector<Command> list = {
         {"lang", "lang [--json] FILE      apply a language file to the English texts and print the result",
          zz::cli::runLang},
-        {"compose", "compose CONFIG_DIR [--output FILE]  compose the configuration image into bin/bank_k.bin or FILE",
+        {"compose",
+         "compose CONFIG_DIR [--output FILE]\n"
+         "                          compose the configuration image into CONFIG_DIR/bin/bank_k.bin or FILE",
          zz::cli::runCompose},
-        {"decode", "decode [--json] BANK_FILE  print the fields, checksum and table entries of a bank file",
+        {"decode",
+         "decode [--json] BANK_FILE\n"
+         "                          print the header fields, checksums and non-zero entries of an image",
          zz::cli::runDecode},
     };
     return list;
