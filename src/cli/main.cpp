@@ -23,7 +23,7 @@ const std::vector<Command>& commands() {
          "                          compose the configuration image into CONFIG_DIR/bin/bank_k.bin or FILE",
          zz::cli::runCompose},
         {"decode",
-         "decode [--json] BANK_FILE\n"
+         "decode BANK_FILE [--json]\n"
          "                          print the header fields, checksums and non-zero entries of an image",
          zz::cli::runDecode},
     };
