@@ -102,6 +102,10 @@ struct BrokenCase {
     const char* mentions; // expected word in the message
 };
 
+void PrintTo(const BrokenCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class ComposeBrokenFile : public ::testing::TestWithParam<BrokenCase> {};
 
 TEST_P(ComposeBrokenFile, ThrowsNamingTheFileAndKeepsTheOldBankFile) {

@@ -102,6 +102,10 @@ struct NumberCase {
     std::uint32_t value;
 };
 
+void PrintTo(const NumberCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class ComposeNumberField : public ::testing::TestWithParam<NumberCase> {};
 
 TEST_P(ComposeNumberField, StoresTheConvertedValue) {
@@ -196,6 +200,10 @@ struct AddressCase {
     int offset;
     std::array<int, 4> bytes;
 };
+
+void PrintTo(const AddressCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ComposeAddressField : public ::testing::TestWithParam<AddressCase> {};
 

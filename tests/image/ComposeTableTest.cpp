@@ -40,6 +40,10 @@ struct RowCase {
     std::initializer_list<int> entryBytes;
 };
 
+void PrintTo(const RowCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class ComposeRow : public ::testing::TestWithParam<RowCase> {};
 
 TEST_P(ComposeRow, FillsTheEntry) {
@@ -142,6 +146,10 @@ struct FunctionsCase {
     const char* rows;
     std::uint32_t mask;
 };
+
+void PrintTo(const FunctionsCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ComposeDisabledFunctions : public ::testing::TestWithParam<FunctionsCase> {};
 
