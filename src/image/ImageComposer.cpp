@@ -86,7 +86,8 @@ QByteArray ImageComposer::Compose_Image() {
     m_header.Table_Address = kTableAddress;
     m_header.Table_Row_Count = Load_Translate_Table();
 
-    QByteArray buffer(kImageSize, '\0');
+    QByteArray buffer;
+    buffer.reserve(kImageSize);
     int position = 0;
     position = Serialise_Header(buffer, position);
     position = Serialise_Table(buffer, position);
@@ -253,6 +254,8 @@ std::uint32_t ImageComposer::Load_Translate_Table() {
 }
 
 int ImageComposer::Serialise_Header(QByteArray& buffer, int position) const {
+    if (buffer.size() < position + kHeaderSize)
+        buffer.resize(position + kHeaderSize);
     const Image_Header& h = m_header;
     const auto put = [&](int offset, int size, std::uint32_t value) {
         writeLittleEndian(buffer, position + offset, size, value);
@@ -300,6 +303,8 @@ int ImageComposer::Serialise_Header(QByteArray& buffer, int position) const {
 }
 
 int ImageComposer::Serialise_Table(QByteArray& buffer, int position) const {
+    if (buffer.size() < position + kTableSize)
+        buffer.resize(position + kTableSize);
     for (std::size_t i = 0; i < m_table.size(); ++i) {
         const Image_Entry& e = m_table[i];
         const int at = position + static_cast<int>(i) * kTableEntrySize;

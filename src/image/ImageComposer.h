@@ -33,6 +33,7 @@ public:
     void Load_General_Parameter();
     std::uint32_t Load_Disabled_Functions();
     std::uint32_t Load_Translate_Table();
+    // Write at `position` (growing `buffer` when it is shorter) and return the position after.
     int Serialise_Header(QByteArray& buffer, int position) const;
     int Serialise_Table(QByteArray& buffer, int position) const;
 

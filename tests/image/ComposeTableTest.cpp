@@ -225,5 +225,22 @@ TEST(ComposeSources, EveryComposeStartsFromScratch) {
     EXPECT_EQ(second, test::ConfigFolder().compose());
 }
 
+TEST(ComposeSources, SerialisingAtAnOffsetWritesTheSameBytesThere) {
+    const test::ConfigFolder folder;
+    folder.writeParGen("<BAUD>2</BAUD>");
+    folder.writeTranslateTable(generatedRows(4));
+    const QByteArray whole = folder.compose();
+
+    image::ImageComposer composer(folder.sources());
+    composer.Compose_Image();
+    QByteArray buffer(16, 'x');
+    int position = composer.Serialise_Header(buffer, 16);
+    EXPECT_EQ(position, 16 + 2048);
+    position = composer.Serialise_Table(buffer, position);
+    EXPECT_EQ(position, 16 + 18432);
+    EXPECT_EQ(buffer.left(16), QByteArray(16, 'x'));
+    EXPECT_EQ(buffer.mid(16), whole);
+}
+
 } // namespace
 } // namespace zz
