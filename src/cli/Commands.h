@@ -7,5 +7,7 @@ namespace zz::cli {
 // Each command gets the arguments after its name and returns the exit status.
 int runLang(const QStringList& args);
 int runCheck(const QStringList& args);
+int runCompose(const QStringList& args);
+int runDecode(const QStringList& args);
 
 } // namespace zz::cli

@@ -20,6 +20,14 @@ const std::vector<Command>& commands() {
          zz::cli::runLang},
         {"check", "check CONFIG_DIR        check the configuration files of a configuration folder",
          zz::cli::runCheck},
+        {"compose",
+         "compose CONFIG_DIR [--output FILE]\n"
+         "                          compose the configuration image into CONFIG_DIR/bin/bank_k.bin or FILE",
+         zz::cli::runCompose},
+        {"decode",
+         "decode BANK_FILE [--json]\n"
+         "                          print the header fields, checksums and non-zero entries of an image",
+         zz::cli::runDecode},
     };
     return list;
 }

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "image/ImageLayout.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <vector>
+
+namespace zz::image {
+
+struct DecodedField {
+    HeaderField layout;
+    std::uint32_t value = 0; // IPv4 fields: the four bytes, first byte in the high-order position
+    QString text;            // decimal; dotted for IPv4; 0x-hexadecimal for bit flags
+    QStringList meanings;    // bit flags only: one entry per set bit
+};
+
+struct NonZeroByte {
+    int offset = 0;
+    std::uint8_t value = 0;
+};
+
+struct DecodedEntry {
+    int index = 0;
+    std::uint8_t DATA_TYPE = 0;
+    std::uint8_t TCP_ADD_DEV = 0;
+    std::uint8_t RTU_ADD_DEV = 0;
+    std::uint8_t N_POINT = 0;
+    std::uint16_t TCP_ADDRESS = 0;
+    std::uint16_t RTU_ADDRESS = 0;
+};
+
+struct DecodedImage {
+    std::vector<DecodedField> header;         // every named field in offset order
+    std::vector<NonZeroByte> reservedNonZero; // bytes of reserved ranges that are not zero
+    std::uint32_t storedChecksum = 0;
+    std::uint32_t computedChecksum = 0;
+    std::vector<DecodedEntry> table; // the entries that are not all zero, by index
+
+    bool checksumMatches() const { return storedChecksum == computedChecksum; }
+    const DecodedField* field(const char* name) const;
+};
+
+// Decodes the 18432 bytes of an image; throws Error when `bytes` has another length.
+DecodedImage decodeImage(const QByteArray& bytes);
+
+// Reads and decodes a bank file; throws FileError naming it when it cannot be read or its
+// length is not that of an image.
+DecodedImage decodeBankFile(const QString& path);
+
+// What each set bit of a flag field means ("Option_Flags", "Serial_Options",
+// "Disabled_Functions"); a bit the device does not define is named as such.
+QStringList flagMeanings(const QString& fieldName, std::uint32_t value);
+
+} // namespace zz::image
