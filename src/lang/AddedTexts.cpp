@@ -12,6 +12,14 @@ const std::vector<AddedText>& addedTexts() {
          u"suffix .bad when the settings are saved. "},
         {added::SettingsNotSaved, u"The settings could not be saved. "},
         {added::LanguageFileUnreadable, u"The language file could not be read, so the English texts are used. "},
+        {added::NoWayToPing,
+         u"This computer allows no way to send a ping (no ICMP socket and no ping program), so the device "
+         u"cannot be checked. "},
+        {added::UpdaterMissing, u"The update program was not found: "},
+        {added::UpdaterNotStarted, u"The update program could not be started: "},
+        {added::UpdateProgressCaption, u"Updating the device"},
+        {added::UpdateProgressLabel, u"The update program is running... %1 s"},
+        {added::JobFileNotSaved, u"The update job file could not be saved, so the update was not started. "},
     };
     return texts;
 }
