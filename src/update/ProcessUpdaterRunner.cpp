@@ -141,6 +141,7 @@ ProcessUpdaterRunner::ProcessUpdaterRunner(const TextTable& texts, std::chrono::
     , m_texts(texts)
     , m_limit(limit) {
     m_limitTimer.setSingleShot(true);
+    m_limitTimer.setTimerType(Qt::PreciseTimer); // a coarse timer may fire a little early
     connect(&m_limitTimer, &QTimer::timeout, this, [this] { report(UpdaterEnd::TimeLimitReached); });
 }
 
