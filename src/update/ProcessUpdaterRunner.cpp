@@ -8,8 +8,12 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <functional>
+#include <utility>
 
 #ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <QWinEventNotifier>
 #include <windows.h>
 #else

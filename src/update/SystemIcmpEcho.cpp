@@ -10,6 +10,9 @@
 #include <thread>
 
 #ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 // clang-format off
 #include <winsock2.h>
 #include <ws2tcpip.h>

@@ -2,10 +2,13 @@
 
 #include "support/QtPrinters.h"
 #include "support/TestFiles.h"
+#include "update/EventWait.h"
+#include "update/PingCheck.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace zz {
 namespace {
@@ -23,6 +26,18 @@ TEST(SystemIcmpEchoTest, PingsLoopbackByTheFirstWayGranted) {
         GTEST_SKIP() << "this system grants no ICMP socket and has no usable ping program";
     EXPECT_EQ(result, EchoResult::Answered);
     EXPECT_TRUE(echo.lastMethod().has_value());
+}
+
+TEST(SystemIcmpEchoTest, ThePingCheckFindsLoopback) {
+    if (SystemIcmpEcho().echo(kLoopback, 400ms) == EchoResult::NoWayToPing)
+        GTEST_SKIP() << "this system grants no ICMP socket and has no usable ping program";
+    PingCheck check(makeSystemIcmpEcho());
+    std::optional<PingOutcome> outcome;
+    QObject::connect(&check, &PingCheck::finished, [&](PingOutcome o) { outcome = o; });
+    ASSERT_TRUE(check.start(kLoopback));
+    ASSERT_TRUE(test::runEventsUntil([&] { return outcome.has_value(); }, 15s));
+    EXPECT_EQ(outcome, PingOutcome::Found);
+    EXPECT_EQ(check.attempts(), 2);
 }
 
 #ifndef Q_OS_WIN
