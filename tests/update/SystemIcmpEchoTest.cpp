@@ -124,6 +124,16 @@ TEST_F(StandInPingTest, ExitStatusZeroIsAnAnswer) {
     EXPECT_EQ(echo.lastMethod(), Method::PingProgram);
 }
 
+TEST_F(StandInPingTest, WorksOnThePingChecksWorkerThread) {
+    PingCheck check(std::make_shared<SystemIcmpEcho>(std::vector<Method>{Method::PingProgram}, script(0)));
+    std::optional<PingOutcome> outcome;
+    QObject::connect(&check, &PingCheck::finished, [&](PingOutcome o) { outcome = o; });
+    ASSERT_TRUE(check.start(kLoopback));
+    ASSERT_TRUE(test::runEventsUntil([&] { return outcome.has_value(); }, 15s));
+    EXPECT_EQ(outcome, PingOutcome::Found);
+    EXPECT_EQ(check.attempts(), 2);
+}
+
 TEST_F(StandInPingTest, NoReplyWaitsOutTheTimeOut) {
     SystemIcmpEcho echo({Method::PingProgram}, script(1));
     const auto started = std::chrono::steady_clock::now();
