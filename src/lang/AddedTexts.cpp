@@ -40,6 +40,14 @@ const std::vector<AddedText>& addedTexts() {
          u"replaces them with what is shown; the file as it is now is then kept with the suffix .bad."},
         {added::CheckRootNotFirst,
          u"does not begin with the element that holds its rows, so none of them are used"},
+        {added::NoWayToPing,
+         u"This computer allows no way to send a ping (no ICMP socket and no ping program), so the device "
+         u"cannot be checked. "},
+        {added::UpdaterMissing, u"The update program was not found: "},
+        {added::UpdaterNotStarted, u"The update program could not be started: "},
+        {added::UpdateProgressCaption, u"Updating the device"},
+        {added::UpdateProgressLabel, u"The update program is running... %1 s"},
+        {added::JobFileNotSaved, u"The update job file could not be saved, so the update was not started. "},
     };
     return texts;
 }

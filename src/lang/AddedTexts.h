@@ -28,6 +28,12 @@ inline constexpr int RootNotFirst = 647;           // %1 file
 inline constexpr int CheckRootNotFirst = 648;
 // 650-659: configuration image and bank file
 // 660-669: device update
+inline constexpr int NoWayToPing = 660;
+inline constexpr int UpdaterMissing = 661;
+inline constexpr int UpdaterNotStarted = 662;
+inline constexpr int UpdateProgressCaption = 663;
+inline constexpr int UpdateProgressLabel = 664; // %1: whole seconds since the start
+inline constexpr int JobFileNotSaved = 665;
 // 670-679: options and version check
 
 } // namespace zz::added
