@@ -7,7 +7,6 @@
 #include <QTcpSocket>
 #include <QTimer>
 #include <QUrl>
-
 #include <optional>
 
 namespace zz {
@@ -189,12 +188,13 @@ void HttpVersionChecker::checkForNewerVersion(std::function<void(bool newer)> do
         QTimer::singleShot(0, this, [done = std::move(done)] { done(false); });
         return;
     }
-    new VersionRequest(url, m_timeLimit,
-                       [done = std::move(done)](std::optional<QByteArray> body) {
-                           // The answer is a short ASCII text; Latin-1 keeps every byte as one character.
-                           done(body && isNewerVersionAnswer(QString::fromLatin1(*body)));
-                       },
-                       this);
+    new VersionRequest(
+        url, m_timeLimit,
+        [done = std::move(done)](std::optional<QByteArray> body) {
+            // The answer is a short ASCII text; Latin-1 keeps every byte as one character.
+            done(body && isNewerVersionAnswer(QString::fromLatin1(*body)));
+        },
+        this);
 }
 
 } // namespace zz

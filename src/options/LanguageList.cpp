@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-
 #include <algorithm>
 
 #ifdef Q_OS_WIN
@@ -31,7 +30,9 @@ bool isListableFile(const QFileInfo& info) {
     return (attributes & ~allowed) == 0;
 }
 
-bool hasLanguageExtension(const QString& fileName) { return fileName.endsWith(kExtension, Qt::CaseInsensitive); }
+bool hasLanguageExtension(const QString& fileName) {
+    return fileName.endsWith(kExtension, Qt::CaseInsensitive);
+}
 #else
 // A regular file, not a link, that its owner may write: a file without the owner's write
 // permission is what Windows calls read-only. Checked on the mode bits rather than by access
@@ -41,7 +42,9 @@ bool isListableFile(const QFileInfo& info) {
 }
 
 // The language loader opens <name>.lng exactly, so only that spelling names a language here.
-bool hasLanguageExtension(const QString& fileName) { return fileName.endsWith(kExtension, Qt::CaseSensitive); }
+bool hasLanguageExtension(const QString& fileName) {
+    return fileName.endsWith(kExtension, Qt::CaseSensitive);
+}
 #endif
 
 bool isPlainFile(const QString& path) {
@@ -58,8 +61,8 @@ bool caseInsensitiveLess(const QString& a, const QString& b) {
 
 QStringList languageFileNames(const QString& languageDir) {
     const QDir dir(languageDir);
-    const QFileInfoList entries =
-        dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+    const QFileInfoList entries = dir.entryInfoList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
     QStringList names;
     for (const QFileInfo& info : entries) {
         const QString fileName = info.fileName();
@@ -77,9 +80,13 @@ QStringList languageChoices(const QString& languageDir) {
     return names;
 }
 
-QString languageNameOfEntry(const QString& entry) { return entry.chopped(std::min<qsizetype>(4, entry.size())); }
+QString languageNameOfEntry(const QString& entry) {
+    return entry.chopped(std::min<qsizetype>(4, entry.size()));
+}
 
-int languagePageCount(int count) { return count <= 0 ? 0 : (count + kLanguageSlotsPerPage - 1) / kLanguageSlotsPerPage; }
+int languagePageCount(int count) {
+    return count <= 0 ? 0 : (count + kLanguageSlotsPerPage - 1) / kLanguageSlotsPerPage;
+}
 
 std::optional<QString> entryAtSlot(const QStringList& entries, int page, int slot) {
     if (page < 1 || slot < 1 || slot > kLanguageSlotsPerPage)
@@ -100,9 +107,13 @@ QString flagPicture(const QString& languageDir, const QString& name) {
     return {};
 }
 
-int nextLanguagePage(int showPage, int pageCount) { return pageCount >= showPage + 1 ? showPage + 1 : showPage; }
+int nextLanguagePage(int showPage, int pageCount) {
+    return pageCount >= showPage + 1 ? showPage + 1 : showPage;
+}
 
-int previousLanguagePage(int showPage) { return showPage - 1 > 0 ? showPage - 1 : showPage; }
+int previousLanguagePage(int showPage) {
+    return showPage - 1 > 0 ? showPage - 1 : showPage;
+}
 
 LanguagePageView languagePage(const QStringList& entries, int page, const TextTable& texts,
                               const QString& languageDir, const QString& languageInUse) {

@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
-
 #include <optional>
 
 namespace zz {
@@ -46,7 +45,7 @@ struct LanguageSlot {
 
 // Everything one page of the Language tab shows.
 struct LanguagePageView {
-    int page = 1;         // the page drawn; kept within 1 to pageCount
+    int page = 1; // the page drawn; kept within 1 to pageCount
     int pageCount = 0;
     QString selectedLabel; // text 42 + the language in use
     QString pageLabel;     // text 43 + page + text 44 + pageCount

@@ -24,6 +24,8 @@ bool isNewerVersionAnswer(QStringView answer, QStringView localVersion) {
     return local != -1 && remote != -1 && remote > local;
 }
 
-bool isNewerVersionAnswer(QStringView answer) { return isNewerVersionAnswer(answer, ProgramVersion); }
+bool isNewerVersionAnswer(QStringView answer) {
+    return isNewerVersionAnswer(answer, ProgramVersion);
+}
 
 } // namespace zz
