@@ -57,6 +57,12 @@ public:
         m_socket.connectToHost(url.host(), quint16(url.port(80)));
     }
 
+    // Closing the socket emits its signals; none may reach a request that is going away.
+    ~VersionRequest() override {
+        m_socket.disconnect(this);
+        m_socket.abort();
+    }
+
 private:
     void readAvailable() {
         if (m_done)
