@@ -181,7 +181,7 @@ TEST(HttpVersionCheckerTest, StalledServerFailsAtTheTimeLimit) {
         QElapsedTimer clock;
         clock.start();
         EXPECT_EQ(runCheck(checker), std::optional<bool>(false)) << partial;
-        EXPECT_GE(clock.elapsed(), 140) << partial;
+        EXPECT_GE(clock.elapsed(), 100) << partial;
         EXPECT_LT(clock.elapsed(), 3000) << partial;
     }
 }
@@ -206,7 +206,7 @@ TEST(HttpVersionCheckerTest, WindowKeepsRunningWhileTheServerStalls) {
     QTimer::singleShot(5000, &loop, &QEventLoop::quit);
     loop.exec();
     EXPECT_TRUE(called);
-    EXPECT_GE(ticks, 10);
+    EXPECT_GE(ticks, 5);
 }
 
 TEST(HttpVersionCheckerTest, UnreachableServerIsNoNewerVersion) {
