@@ -43,6 +43,8 @@ public:
         : QObject(parent)
         , m_finished(std::move(finished)) {
         m_socket.setProxy(QNetworkProxy::NoProxy);
+        // Takes in no more than an answer may hold before the size check sees it.
+        m_socket.setReadBufferSize(kHeadLimit + kVersionAnswerLimit + 1);
         m_timer.setSingleShot(true);
         connect(&m_timer, &QTimer::timeout, this, [this] { fail(); });
         connect(&m_socket, &QTcpSocket::connected, this, [this, url] { m_socket.write(requestFor(url)); });
