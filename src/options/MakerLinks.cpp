@@ -16,6 +16,8 @@ QString withoutTrailingSlash(QString server) {
 
 QString versionQueryPath() { return QStringLiteral("/home/download/GetversionSW.asp?nomesw=KT883"); }
 
+QString versionQueryUrl(const QString& server) { return withoutTrailingSlash(server) + versionQueryPath(); }
+
 QString downloadPageUrl(const QString& server) {
     return withoutTrailingSlash(server) + QStringLiteral("/Home/download/download.asp#KH883");
 }

@@ -7,6 +7,7 @@ namespace zz {
 // Addresses on the maker's web server; `server` is its base address, such as
 // "http://www.ostrel.com" (overridable with --server).
 QString versionQueryPath();                         // "/home/download/GetversionSW.asp?nomesw=KT883"
+QString versionQueryUrl(const QString& server);     // the server followed by the query path
 QString downloadPageUrl(const QString& server);     // the download page, fragment "#KH883"
 QString homePageUrl(const QString& server);         // the home page, query "frompg=KT883"
 
