@@ -5,6 +5,7 @@
 #include "app/UNew_Project.h"
 #include "app/UOpenConf.h"
 #include "common/Errors.h"
+#include "image/BankFile.h"
 #include "lang/AddedTexts.h"
 #include "options/MakerLinks.h"
 #include "options/UAbout.h"
@@ -337,6 +338,14 @@ void TFZevazerazueFirmWare::refreshTranslateTableButton() {
 }
 
 void TFZevazerazueFirmWare::Update_Device(int TypeUpdate) {
+    // The device must never be sent a stale image: when the bank file cannot be composed or
+    // written, the update stops here.
+    try {
+        composeAndWriteBankFile(m_state);
+    } catch (const Error& e) {
+        m_context.dialogs.showError(this, e.message());
+        return;
+    }
     if (TypeUpdate == 1)
         m_bootTcp->exec();
 }

@@ -3,22 +3,12 @@
 #include "app/QtSeams.h"
 #include "app/UComon.h"
 #include "app/UZevazerazueFirmWare.h"
-#include "options/VersionChecker.h"
+#include "options/HttpVersionChecker.h"
 #include "widgets/AppStyle.h"
 
 #include <QApplication>
 
 #include <cstdio>
-
-namespace {
-
-// Until the web query is wired in, no newer version is ever reported.
-class NoVersionChecker : public zz::VersionChecker {
-public:
-    void checkForNewerVersion(std::function<void(bool)> done) override { done(false); }
-};
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -35,7 +25,7 @@ int main(int argc, char* argv[]) {
     zz::UComon state;
     zz::QtUserDialogs dialogs(zz::kMainTitle.trimmed());
     zz::DesktopUrlOpener urls;
-    NoVersionChecker versionChecker;
+    zz::HttpVersionChecker versionChecker(options.server);
     zz::AppContext context{state, dialogs, urls, versionChecker, options.server, {}, {}};
 
     const QString appDir = options.workspace.isEmpty() ? QApplication::applicationDirPath() : options.workspace;

@@ -275,6 +275,47 @@ TEST_F(MainWindowTest, TimerStaysOffUnlessBothFlagsAreSet) {
     EXPECT_EQ(window->updateTimer().interval(), 60000);
 }
 
+TEST_F(MainWindowTest, UpdateWritesTheBankFileBeforeTheDialogAndKeepsItAfterCancel) {
+    makeConfiguration(QStringLiteral("P"), "<General_Parameter><TIME_OUT>1</TIME_OUT></General_Parameter>");
+    remember(QStringLiteral("P"));
+    start();
+    const QString bank = world.path(QStringLiteral("PROJECTS/P/bin/bank_k.bin"));
+    bool writtenWhenShown = false;
+    test::whenModalOpens(QStringLiteral("FBootTCP"), [&](QWidget* dialog) {
+        writtenWhenShown = test::readFile(bank).size() == 18432;
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    click("Btn_CreateBin_UDP");
+    EXPECT_TRUE(writtenWhenShown);
+    EXPECT_EQ(test::readFile(bank).size(), 18432);
+    EXPECT_TRUE(world.dialogs.errors.isEmpty());
+}
+
+TEST_F(MainWindowTest, UpdateStopsWithAnErrorWhenTheImageCannotBeComposedOrWritten) {
+    makeConfiguration(QStringLiteral("P"));
+    remember(QStringLiteral("P"));
+    start();
+    const QString bank = world.path(QStringLiteral("PROJECTS/P/bin/bank_k.bin"));
+    test::writeFile(bank, "earlier image");
+
+    // A broken translate table: no bank file is written and the dialog does not open.
+    test::writeFile(world.path(QStringLiteral("PROJECTS/P/var.xml")), "<TCP_TO_RTU><row");
+    click("Btn_CreateBin_UDP");
+    ASSERT_EQ(world.dialogs.errors.size(), 1);
+    EXPECT_TRUE(world.dialogs.errors[0].contains(QStringLiteral("var.xml"))) << qPrintable(world.dialogs.errors[0]);
+    EXPECT_EQ(test::readFile(bank), QByteArray("earlier image"));
+
+    // A bank file that cannot be written: a folder stands in its place.
+    QFile::remove(world.path(QStringLiteral("PROJECTS/P/var.xml")));
+    QFile::remove(bank);
+    QDir().mkpath(bank);
+    world.dialogs.errors.clear();
+    click("Btn_CreateBin_UDP");
+    ASSERT_EQ(world.dialogs.errors.size(), 1);
+    EXPECT_TRUE(world.dialogs.errors[0].contains(QStringLiteral("bank_k.bin"))) << qPrintable(world.dialogs.errors[0]);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
 TEST_F(MainWindowTest, MakerLinkOpensTheHomePage) {
     start();
     auto* link = control<ClickableLabel>("L_Ostrel");
