@@ -111,7 +111,8 @@ void TFZevazerazueFirmWare::buildControls() {
     m_L_Begin = stepLabel(QStringLiteral("L_Begin"), this);
     m_Shape2 = new QFrame(this);
     m_Shape2->setObjectName(QStringLiteral("Shape2"));
-    m_Shape2->setFrameShape(QFrame::Box);
+    m_Shape2->setStyleSheet(QStringLiteral("QFrame#Shape2 { background: white; border: 1px solid %1; border-radius: 3px; }")
+                                .arg(style::kFrameColor.name()));
     m_L_Name_Conf = new QLabel(m_Shape2);
     m_L_Name_Conf->setObjectName(QStringLiteral("L_Name_Conf"));
     m_L_Name_Conf_L2 = new QLabel(m_Shape2);

@@ -14,11 +14,8 @@ TitleBand::TitleBand(const QString& softwareCode, QWidget* parent)
     , m_description(new QLabel(this))
     , m_trailing(new QHBoxLayout) {
     setObjectName(QStringLiteral("P_Title"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, style::kTitleBandColor);
-    setPalette(pal);
-    setFrameShape(QFrame::NoFrame);
+    setStyleSheet(QStringLiteral("QFrame#P_Title { background: %1; border-bottom: 1px solid %2; }")
+                      .arg(style::kTitleBandColor.name(), style::kDisabledFrameColor.name()));
 
     m_code->setObjectName(QStringLiteral("L_SW_Code"));
     m_code->setFont(style::titleFont(16));
