@@ -100,20 +100,8 @@ void printText(const image::DecodedImage& image) {
 int runDecode(const QStringList& args) {
     bool json = false;
     QString file;
-    for (const QString& arg : args) {
-        if (arg == QStringLiteral("--json"))
-            json = true;
-        else if (file.isEmpty() && !arg.startsWith(QStringLiteral("--")))
-            file = arg;
-        else {
-            printErr(kUsage);
-            return kExitError;
-        }
-    }
-    if (file.isEmpty()) {
-        printErr(kUsage);
+    if (!parseFileAndJsonFlag(args, kUsage, &file, &json))
         return kExitError;
-    }
 
     image::DecodedImage image;
     try {

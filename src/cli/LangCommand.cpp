@@ -22,20 +22,8 @@ QString asLanguageLine(int index, const QString& text) {
 int runLang(const QStringList& args) {
     bool json = false;
     QString file;
-    for (const QString& arg : args) {
-        if (arg == QStringLiteral("--json"))
-            json = true;
-        else if (file.isEmpty() && !arg.startsWith(QStringLiteral("--")))
-            file = arg;
-        else {
-            printErr(QStringLiteral("usage: zevazerazu-cli lang [--json] FILE"));
-            return kExitError;
-        }
-    }
-    if (file.isEmpty()) {
-        printErr(QStringLiteral("usage: zevazerazu-cli lang [--json] FILE"));
+    if (!parseFileAndJsonFlag(args, QStringLiteral("usage: zevazerazu-cli lang [--json] FILE"), &file, &json))
         return kExitError;
-    }
 
     TextTable english;
     english.LoadDefaultTexts();
