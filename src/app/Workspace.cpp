@@ -56,14 +56,22 @@ StartupReport runWorkspaceStartUp(UComon& state, const QString& appDir) {
     state.LastProjectName.clear();
     setDefaultSettings(state);
     const QString settingsPath = settingsFilePath(state);
+    int settingsProblemText = -1;
     QString settingsProblem;
     if (QFileInfo::exists(settingsPath)) {
+        // Either way start-up goes on with the defaults of a missing file.
         try {
             readSettings(state, settingsPath);
-        } catch (const Error& e) {
-            // Go on with the defaults of a missing file; the broken file stays until the next save.
+        } catch (const XmlParseError& e) {
+            // The broken file stays until the next save, which keeps a copy of it.
             setDefaultSettings(state);
             state.KeepBrokenSettingsOnSave = true;
+            settingsProblemText = added::SettingsNotWellFormed;
+            settingsProblem = e.message();
+        } catch (const Error& e) {
+            // A file that cannot even be read cannot be copied either; the next save replaces it.
+            setDefaultSettings(state);
+            settingsProblemText = added::SettingsUnreadable;
             settingsProblem = e.message();
         }
     }
@@ -74,8 +82,8 @@ StartupReport runWorkspaceStartUp(UComon& state, const QString& appDir) {
 
     const LanguageLoadResult language = LoadLanguage(state.Texts, state.LanguageDir, state.LanguageName);
     // Reported in the language that is now in use, which is English when the file failed.
-    if (!settingsProblem.isEmpty())
-        report.problems.append(state.Texts[added::SettingsNotWellFormed] + settingsProblem);
+    if (settingsProblemText >= 0)
+        report.problems.append(state.Texts[settingsProblemText] + settingsProblem);
     if (!language.failure.isEmpty())
         report.problems.append(state.Texts[added::LanguageFileUnreadable] + language.failure);
 

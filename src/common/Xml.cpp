@@ -3,7 +3,10 @@
 #include "common/Errors.h"
 #include "common/FileIo.h"
 
+#include <QStringDecoder>
+
 #include <algorithm>
+#include <optional>
 #include <cstring>
 
 namespace zz::xml {
@@ -13,9 +16,37 @@ namespace {
 constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration | pugi::parse_pi |
                                    pugi::parse_doctype | pugi::parse_comments | pugi::parse_ws_pcdata_single;
 
-int lineOfOffset(const QByteArray& bytes, std::ptrdiff_t offset) {
+// The parser reports positions in its UTF-8 copy of the document, so a document in another
+// encoding is converted the same way before its lines are counted.
+QByteArray asParsed(const QByteArray& bytes, pugi::xml_encoding encoding) {
+    std::optional<QStringConverter::Encoding> from;
+    switch (encoding) {
+    case pugi::encoding_utf16_le:
+        from = QStringConverter::Utf16LE;
+        break;
+    case pugi::encoding_utf16_be:
+        from = QStringConverter::Utf16BE;
+        break;
+    case pugi::encoding_utf32_le:
+        from = QStringConverter::Utf32LE;
+        break;
+    case pugi::encoding_utf32_be:
+        from = QStringConverter::Utf32BE;
+        break;
+    case pugi::encoding_latin1:
+        from = QStringConverter::Latin1;
+        break;
+    default:
+        return bytes;
+    }
+    QStringDecoder decoder(*from);
+    return QString(decoder(bytes)).toUtf8();
+}
+
+int lineOfOffset(const QByteArray& original, pugi::xml_encoding encoding, std::ptrdiff_t offset) {
     if (offset < 0)
         return 1;
+    const QByteArray bytes = asParsed(original, encoding);
     const auto end = std::min<qsizetype>(offset, bytes.size());
     return static_cast<int>(std::count(bytes.constBegin(), bytes.constBegin() + end, '\n')) + 1;
 }
@@ -53,7 +84,7 @@ void parse(pugi::xml_document& doc, const QByteArray& bytes, const QString& file
         doc.load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()), kParseOptions, pugi::encoding_auto);
     if (!result) {
         doc.reset();
-        throw XmlParseError(fileName, lineOfOffset(bytes, result.offset), fromUtf8(result.description()));
+        throw XmlParseError(fileName, lineOfOffset(bytes, result.encoding, result.offset), fromUtf8(result.description()));
     }
 }
 

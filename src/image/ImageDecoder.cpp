@@ -3,6 +3,8 @@
 #include "common/Errors.h"
 #include "common/FileIo.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <cstring>
 
@@ -145,6 +147,15 @@ DecodedImage decodeImage(const QByteArray& bytes) {
 }
 
 DecodedImage decodeBankFile(const QString& path) {
+    // The length is checked before reading, so a huge file or a device never fills the memory.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        throw FileError(path, QStringLiteral("not a bank file: it is not a regular file"));
+    if (info.isFile() && info.size() != kImageSize)
+        throw FileError(
+            path, QStringLiteral("not a bank file: it is %1 bytes long, and a bank file is exactly %2 bytes")
+                      .arg(info.size())
+                      .arg(kImageSize));
     const QByteArray bytes = readWholeFile(path);
     if (bytes.size() != kImageSize)
         throw FileError(

@@ -12,6 +12,9 @@ const std::vector<AddedText>& addedTexts() {
          u"suffix .bad when the settings are saved. "},
         {added::SettingsNotSaved, u"The settings could not be saved. "},
         {added::LanguageFileUnreadable, u"The language file could not be read, so the English texts are used. "},
+        {added::SettingsUnreadable,
+         u"The settings file could not be read, so the default settings are used. They replace it when the "
+         u"settings are saved. "},
         {added::TranslateTableFlagUnreadable,
          u"The Translate Table step stays unavailable because the parameter file could not be read. "},
         {added::ParGenNotWellFormed,

@@ -9,6 +9,7 @@ namespace zz::added {
 inline constexpr int SettingsNotWellFormed = 612;
 inline constexpr int SettingsNotSaved = 613;
 inline constexpr int LanguageFileUnreadable = 614;
+inline constexpr int SettingsUnreadable = 615;
 
 // 620-629: main window and configurations
 inline constexpr int TranslateTableFlagUnreadable = 620;

@@ -2,6 +2,14 @@
 
 #include "common/TextRules.h"
 
+#ifdef Q_OS_WIN
+#include <winsock2.h>
+#include <ws2tcpip.h>
+#else
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#endif
+
 namespace zz {
 
 namespace {
@@ -32,13 +40,13 @@ bool Valid_IP(const QString& IP, QString& ip1, QString& ip2, QString& ip3, QStri
 }
 
 std::optional<std::uint32_t> ipv4FromText(QStringView host) {
-    QString parts[4];
-    if (!Valid_IP(host.toString(), parts[0], parts[1], parts[2], parts[3]))
+    const QByteArray text = host.toLatin1();
+    if (text.size() != host.size() || text.contains('\0'))
         return std::nullopt;
-    std::uint32_t address = 0;
-    for (const QString& part : parts)
-        address = (address << 8) | static_cast<std::uint32_t>(wholeNumberOr(part, 0));
-    return address;
+    in_addr address{};
+    if (inet_pton(AF_INET, text.constData(), &address) != 1)
+        return std::nullopt;
+    return ntohl(address.s_addr);
 }
 
 QString dottedDecimal(std::uint32_t address) {

@@ -95,6 +95,27 @@ TEST_F(WorkspaceTest, BrokenSettingsFileGivesDefaultsAndIsKeptAsBadAtTheNextSave
     EXPECT_TRUE(test::readFile(path(QStringLiteral("Zevazerazu.xml"))).startsWith("<Conf_Settings>"));
 }
 
+TEST_F(WorkspaceTest, UnreadableSettingsFileGivesDefaultsAndTheNextSaveReplacesIt) {
+    const QString settings = dir.filePath(QStringLiteral("Zevazerazu.xml"));
+    if (!test::makeUnreadableFile(settings))
+        GTEST_SKIP() << "no way to make a file that cannot be read";
+    const StartupReport report = runWorkspaceStartUp(state, dir.path());
+    ASSERT_EQ(report.problems.size(), 1);
+    EXPECT_TRUE(report.problems[0].startsWith(QStringLiteral("The settings file could not be read")));
+    EXPECT_TRUE(report.problems[0].contains(QStringLiteral("Zevazerazu.xml")));
+    EXPECT_FALSE(report.problems[0].contains(QStringLiteral(".bad")));
+    EXPECT_EQ(state.LanguageName, QStringLiteral("English"));
+
+    EXPECT_FALSE(state.KeepBrokenSettingsOnSave);
+    // Where the unreadable file is emulated by a link, a save would follow the link; a real one is
+    // simply replaced.
+    if (QFileInfo(settings).isSymLink())
+        QFile::remove(settings);
+    Save_Setting(state); // no copy of an unreadable file is attempted
+    EXPECT_TRUE(test::readFile(settings).startsWith("<Conf_Settings><lastproj>"));
+    EXPECT_FALSE(QFileInfo::exists(settings + QStringLiteral(".bad")));
+}
+
 TEST_F(WorkspaceTest, LoadsTheRememberedLanguage) {
     test::writeFile(dir.filePath(QStringLiteral("LANGUAGE/Italiano.lng")), "STR0 = Inizio\n");
     test::writeFile(dir.filePath(QStringLiteral("Zevazerazu.xml")),

@@ -20,7 +20,7 @@ TEST(FileIoTest, AtomicWriteReplacesTheFileWhole) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.xml")});
 }
 
-TEST(FileIoTest, FailedWriteNamesTheFileAndKeepsThePreviousOne) {
+TEST(FileIoTest, FailedWriteNamesTheFile) {
     QTemporaryDir dir;
     const QString missingFolderPath = dir.filePath(QStringLiteral("no/such/folder/a.xml"));
     try {
@@ -30,18 +30,22 @@ TEST(FileIoTest, FailedWriteNamesTheFileAndKeepsThePreviousOne) {
         EXPECT_EQ(e.file(), missingFolderPath);
         EXPECT_TRUE(e.message().contains(QStringLiteral("a.xml")));
     }
+}
 
-    // A folder that cannot be written: the old file stays as it was.
-    const QString path = dir.filePath(QStringLiteral("ro/a.xml"));
+TEST(FileIoTest, FailedReplaceKeepsThePreviousFile) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("ro"));
+    const QString path = folder + QStringLiteral("/a.xml");
     test::writeFile(path, "previous");
-    QFile::setPermissions(dir.filePath(QStringLiteral("ro")), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    const bool folderIsWritable = QFile(dir.filePath(QStringLiteral("ro/probe"))).open(QIODevice::WriteOnly);
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const bool folderIsWritable = QFile(folder + QStringLiteral("/probe")).open(QIODevice::WriteOnly);
     if (!folderIsWritable) {
         EXPECT_THROW(writeFileAtomically(path, "new"), FileError);
         EXPECT_EQ(test::readFile(path), QByteArray("previous"));
     }
-    QFile::setPermissions(dir.filePath(QStringLiteral("ro")),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (folderIsWritable)
+        GTEST_SKIP() << "running with rights that write into any folder";
 }
 
 TEST(FileIoTest, KeepsABrokenFileBesideItself) {

@@ -76,6 +76,18 @@ TEST(XmlTest, NotWellFormedNamesFileLineAndParserMessage) {
         EXPECT_TRUE(e.message().contains(QStringLiteral("line 4"))) << e.what();
     }
     EXPECT_THROW(xml::parse(doc, QByteArray(), QStringLiteral("empty.xml")), XmlParseError);
+
+    // The same broken document in UTF-16 names the same line.
+    const QString text = QStringLiteral("<Root>\n<A>caf\u00E9</A>\n<B>\n</Root>");
+    QByteArray utf16("\xFF\xFE");
+    for (const QChar c : text)
+        utf16.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+    try {
+        xml::parse(doc, utf16, QStringLiteral("utf16.xml"));
+        FAIL() << "no error";
+    } catch (const XmlParseError& e) {
+        EXPECT_EQ(e.line(), 4);
+    }
 }
 
 TEST(XmlTest, LoadsUtf16AndSavesAtomically) {

@@ -1,6 +1,7 @@
 #include "image/ImageTestSupport.h"
 #include "support/CliRunner.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -161,6 +162,23 @@ TEST(CliImage, DecodeRefusesAFileOfAnotherLength) {
     EXPECT_TRUE(result.err.contains("short.bin")) << result.err.constData();
     EXPECT_TRUE(result.err.contains("18432")) << result.err.constData();
     EXPECT_TRUE(result.out.isEmpty());
+}
+
+TEST(CliImage, DecodeRefusesHugeFilesAndDevicesWithoutReadingThem) {
+    const test::ConfigFolder folder;
+    const QString huge = folder.path(QStringLiteral("huge.bin"));
+    {
+        QFile file(huge);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(qint64(8) << 30)); // sparse: 8 GiB that take no room
+    }
+    for (const QString& path : {huge, QStringLiteral("/dev/zero")}) {
+        if (!QFileInfo::exists(path))
+            continue;
+        const test::CliResult result = test::runCli({QStringLiteral("decode"), path});
+        EXPECT_EQ(result.exitCode, 2) << qPrintable(path);
+        EXPECT_TRUE(result.err.contains("not a bank file")) << result.err.constData();
+    }
 }
 
 TEST(CliImage, DecodeGivesItsVerdictOnATamperedImage) {

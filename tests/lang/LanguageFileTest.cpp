@@ -169,14 +169,8 @@ TEST_F(LoadLanguageTest, UnreadableFileKeepsEnglishAndSaysWhichFileFailed) {
     EXPECT_EQ(table[0], QStringLiteral("Begin"));
 
     const QString locked = dir.filePath(QStringLiteral("Locked.lng"));
-    test::writeFile(locked, "STR0 = Locked\n");
-    QFile::setPermissions(locked, QFileDevice::WriteOwner);
-    if (QFile(locked).open(QIODevice::ReadOnly)) {
-        // Running with rights that read any file: a file whose reading fails stands in for it.
-        QFile::remove(locked);
-        if (!QFile::link(QStringLiteral("/proc/self/mem"), locked))
-            GTEST_SKIP() << "no way to make a file that cannot be read";
-    }
+    if (!test::makeUnreadableFile(locked))
+        GTEST_SKIP() << "no way to make a file that cannot be read";
     name = QStringLiteral("Locked");
     result = LoadLanguage(table, dir.path(), name);
     EXPECT_EQ(name, QStringLiteral("Locked"));

@@ -71,6 +71,30 @@ TEST_F(CheckCommandTest, UnreadableFileIsAnError) {
     EXPECT_TRUE(result.err.contains("ParGen.xml")) << result.err.constData();
 }
 
+TEST_F(CheckCommandTest, TableFilesAreCheckedTooAndOneBrokenFileDoesNotHideTheOthers) {
+    writeParGen("<General_Parameter><TCP_PORT>65536</TCP_PORT></General_Parameter>");
+    test::writeFile(dir.filePath(QStringLiteral("var.xml")),
+                    "<TCP_TO_RTU><row DATA_TYPE=\"3\" TCP_ADD_DEV=\"1\" TCP_ADDRESS=\"0\" RTU_ADD_DEV=\"1\" "
+                    "RTU_ADDRESS=\"0\" N_POINT=\"1\" MNEMONIC=\"\"/><row DATA_TYPE=\"1\" TCP_ADD_DEV=\"0\" "
+                    "TCP_ADDRESS=\"0\" RTU_ADD_DEV=\"1\" RTU_ADDRESS=\"0\" N_POINT=\"1\" MNEMONIC=\"\"/></TCP_TO_RTU>");
+    test::CliResult result = check();
+    EXPECT_EQ(result.exitCode, 1) << result.err.constData();
+    EXPECT_EQ(result.out, QByteArray("ParGen.xml: Error  Modbus TCP Slave!! PORT must be between 0 and 65535\n"
+                                     "var.xml: Error in Row 2!! Slave ID TCP must be between 1 and 247\n"));
+
+    test::writeFile(dir.filePath(QStringLiteral("EnableFunctions.xml")), "<EnabledFunctions><row FunNum=\"1\"");
+    result = check();
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_TRUE(result.out.contains("var.xml: Error in Row 2")) << result.out.constData();
+    EXPECT_TRUE(result.err.contains("EnableFunctions.xml")) << result.err.constData();
+
+    test::writeFile(dir.filePath(QStringLiteral("EnableFunctions.xml")),
+                    "<EnabledFunctions><row FunNum=\"1\" Mnemonic=\"\"/></EnabledFunctions>");
+    result = check();
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.out.contains("EnableFunctions.xml: Row 1 has no attribute Enabled")) << result.out.constData();
+}
+
 TEST_F(CheckCommandTest, BadUsageIsAnError) {
     EXPECT_EQ(test::runCli({QStringLiteral("check")}).exitCode, 2);
     EXPECT_EQ(test::runCli({QStringLiteral("check"), dir.path(), dir.path()}).exitCode, 2);
