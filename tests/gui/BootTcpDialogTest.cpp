@@ -76,7 +76,9 @@ protected:
     QColor resultColor() const {
         return control<QLabel>("LPing")->palette().color(QPalette::WindowText);
     }
-    QString text(int index) const { return world.state.Texts[index]; }
+    QString text(int index) const {
+        return world.state.Texts[index];
+    }
 
     void typeAddress(const std::array<QString, 4>& parts) {
         for (int i = 0; i < 4; ++i) {
