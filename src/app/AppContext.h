@@ -2,13 +2,16 @@
 
 #include "app/Seams.h"
 #include "app/UComon.h"
+#include "update/PingCheck.h"
 
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 namespace zz {
 
+class UpdaterRunner;
 class VersionChecker;
 
 // What every window of the program shares: the shared state and the ways out of the process.
@@ -24,6 +27,12 @@ struct AppContext {
     std::function<void()> changeLanguage;
     // Set by the main window: enables its update timer exactly when both internet flags are set.
     std::function<void()> applyUpdateTimerRule;
+
+    // The device update: the echo the update dialog checks the device with, the limits of that
+    // check, and the start of the external updater.
+    std::shared_ptr<IcmpEcho> icmpEcho;
+    PingLimits pingLimits;
+    UpdaterRunner& updater;
 };
 
 } // namespace zz

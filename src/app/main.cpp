@@ -4,6 +4,8 @@
 #include "app/UComon.h"
 #include "app/UZevazerazueFirmWare.h"
 #include "options/HttpVersionChecker.h"
+#include "update/IcmpEcho.h"
+#include "update/ProcessUpdaterRunner.h"
 #include "widgets/AppStyle.h"
 
 #include <QApplication>
@@ -26,7 +28,9 @@ int main(int argc, char* argv[]) {
     zz::QtUserDialogs dialogs(zz::kMainTitle.trimmed());
     zz::DesktopUrlOpener urls;
     zz::HttpVersionChecker versionChecker(options.server);
-    zz::AppContext context{state, dialogs, urls, versionChecker, options.server, {}, {}};
+    zz::ProcessUpdaterRunner updater(state.Texts);
+    zz::AppContext context{
+        state, dialogs, urls, versionChecker, options.server, {}, {}, zz::makeSystemIcmpEcho(), {}, updater};
 
     const QString appDir = options.workspace.isEmpty() ? QApplication::applicationDirPath() : options.workspace;
     zz::TFZevazerazueFirmWare mainWindow(context, appDir);

@@ -24,6 +24,8 @@ public:
     bool isRunning() const override { return m_running; }
     std::chrono::milliseconds elapsed() const override;
     std::chrono::milliseconds timeLimit() const override { return m_limit; }
+    // Takes effect at the next start.
+    void setTimeLimit(std::chrono::milliseconds limit) { m_limit = limit; }
 
     // The process id of the last program started, 0 before any.
     qint64 processId() const { return m_pid; }

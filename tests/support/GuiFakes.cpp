@@ -1,13 +1,63 @@
 #include "support/GuiFakes.h"
 
+#include "support/TestFiles.h"
+
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTimer>
 #include <QWidget>
-
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace zz::test {
+
+EchoResult FakeIcmpEcho::echo(const QString& host, std::chrono::milliseconds timeout) {
+    EchoResult result;
+    std::chrono::milliseconds delay{0};
+    {
+        std::lock_guard lock(m_mutex);
+        m_hosts.append(host);
+        result = m_script[std::min(m_next++, m_script.size() - 1)];
+        if (result == EchoResult::Answered)
+            delay = m_answerDelay;
+        else if (result == EchoResult::NoAnswer)
+            delay = timeout;
+    }
+    std::this_thread::sleep_for(delay);
+    return result;
+}
+
+void FakeIcmpEcho::answerInTurn(std::vector<EchoResult> script) {
+    std::lock_guard lock(m_mutex);
+    m_script = script.empty() ? std::vector<EchoResult>{EchoResult::NoAnswer} : std::move(script);
+    m_next = 0;
+}
+
+void FakeIcmpEcho::setAnswerDelay(std::chrono::milliseconds delay) {
+    std::lock_guard lock(m_mutex);
+    m_answerDelay = delay;
+}
+
+QStringList FakeIcmpEcho::hosts() const {
+    std::lock_guard lock(m_mutex);
+    return m_hosts;
+}
+
+void GuiWorld::installStandInUpdater(int sleepMs) {
+    const QString program = updaterProgramPath(dir.path());
+    QFile::remove(program);
+    const QString built = QDir(binDir()).filePath(QStringLiteral("zz-standin-updater"));
+    ASSERT_TRUE(QFile::copy(built, program)) << qPrintable(built);
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    writeFile(path(QStringLiteral("standin-sleep-ms")), QByteArray::number(sleepMs));
+}
+
+QByteArray GuiWorld::standInRecord() const {
+    return readFile(path(QStringLiteral("standin-run.txt")));
+}
 
 void whenModalOpens(const QString& objectName, std::function<void(QWidget*)> action) {
     auto* timer = new QTimer;

@@ -3,13 +3,17 @@
 #include "app/AppContext.h"
 #include "options/VersionChecker.h"
 #include "support/QtPrinters.h"
+#include "update/IcmpEcho.h"
+#include "update/ProcessUpdaterRunner.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
-
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <memory>
+#include <mutex>
+#include <vector>
 
 namespace zz::test {
 
@@ -56,16 +60,58 @@ public:
     std::function<void(bool)> pending;
 };
 
-// A workspace in a temporary folder with fake services around it.
+// A device that answers as the test says, without any traffic. Requests come from the ping
+// check's worker thread. An answer takes `answerDelay`; a request left unanswered takes the whole
+// time-out, as a real one does.
+class FakeIcmpEcho : public IcmpEcho {
+public:
+    EchoResult echo(const QString& host, std::chrono::milliseconds timeout) override;
+
+    // Every request from now on gets `result`.
+    void answerWith(EchoResult result) { answerInTurn({result}); }
+    // Requests get these in turn; the last one repeats.
+    void answerInTurn(std::vector<EchoResult> script);
+    void setAnswerDelay(std::chrono::milliseconds delay);
+
+    QStringList hosts() const;
+    int requests() const { return static_cast<int>(hosts().size()); }
+
+private:
+    mutable std::mutex m_mutex;
+    std::vector<EchoResult> m_script{EchoResult::Answered};
+    std::size_t m_next = 0;
+    std::chrono::milliseconds m_answerDelay{5};
+    QStringList m_hosts;
+};
+
+// A workspace in a temporary folder with fake services around it. The ping check is short
+// (attempts of 20 ms for 200 ms); the updater runner is the real one, which tests feed with the
+// stand-in updater built by the test suite (installStandInUpdater).
 struct GuiWorld {
     QTemporaryDir dir;
     UComon state;
     FakeUserDialogs dialogs;
     FakeUrlOpener urls;
     FakeVersionChecker versionChecker;
-    AppContext context{state, dialogs, urls, versionChecker, QStringLiteral("http://127.0.0.1:9"), {}, {}};
+    std::shared_ptr<FakeIcmpEcho> echo = std::make_shared<FakeIcmpEcho>();
+    ProcessUpdaterRunner updater{state.Texts, std::chrono::seconds(20)};
+    AppContext context{state,
+                       dialogs,
+                       urls,
+                       versionChecker,
+                       QStringLiteral("http://127.0.0.1:9"),
+                       {},
+                       {},
+                       echo,
+                       PingLimits{std::chrono::milliseconds(200), std::chrono::milliseconds(20)},
+                       updater};
 
     QString path(const QString& relative) const { return dir.filePath(relative); }
+
+    // Copies the stand-in updater into the workspace as the updater program; it notes in
+    // standin-run.txt there that it ran and what the job file said, and sleeps `sleepMs` first.
+    void installStandInUpdater(int sleepMs = 0);
+    QByteArray standInRecord() const;
 };
 
 // Runs `action` once the modal dialog `objectName` is active (it was opened by something the
