@@ -362,6 +362,12 @@ void TFParGen2::FormShow() {
     // Filling the fields fires their change handlers.
     Is_Change = false;
     Move_GroupBoxs();
+    // Start at the top of the first section, as the tab order does.
+    QWidget* first = m_CB_OperationMode_OperationMode->isVisibleTo(this)
+                         ? static_cast<QWidget*>(m_CB_OperationMode_OperationMode)
+                         : m_CP_Operation_Mode_914->heading();
+    first->setFocus(Qt::OtherFocusReason);
+    m_CPG->ensureWidgetVisible(first);
     if (!reading.failure.isEmpty()) {
         const QString text = readFailureText(m_context.state.Texts, reading);
         // Told once the dialog is on the screen to own the box.

@@ -524,6 +524,10 @@ INSTANTIATE_TEST_SUITE_P(Chain, DotChainTest,
                                            DotMove{"E_ModbusTCPSlave_GAT4", "E_ModbusTCPSlave_GAT4"}),
                          [](const auto& info) { return std::string(info.param.from).substr(17); });
 
+TEST_F(DotKeyTest, OpensWithTheFocusOnTheOperationMode) {
+    EXPECT_EQ(focused(), QStringLiteral("CB_OperationMode_OperationMode"));
+}
+
 TEST_F(DotKeyTest, ADottedAddressFillsTheFourBytes) {
     control<QLineEdit>("E_ModbusTCPSlave_IP1")->selectAll();
     control("E_ModbusTCPSlave_IP1")->setFocus();
@@ -570,6 +574,11 @@ TEST_F(ParGenDialogTest, TheWheelScrollsTheSectionsOnlyWithThePointerOverThem) {
     test::turnWheelAt(dialog.get(), test::centreIn(dialog.get(), control("P_Title")), -120);
     test::turnWheelAt(dialog.get(), test::centreIn(dialog.get(), control("P_Button")), -120);
     EXPECT_EQ(bar->value(), 3 * bar->singleStep());
+
+    // The next showing starts at the top, where the focus is.
+    click("Btn_Cancel");
+    open();
+    EXPECT_EQ(bar->value(), 0);
 }
 
 struct HiddenValues {
