@@ -4,6 +4,8 @@
 #include "cli/CliOutput.h"
 #include "cli/Commands.h"
 #include "common/Errors.h"
+#include "common/Xml.h"
+#include "lang/AddedTexts.h"
 #include "lang/TextTable.h"
 #include "params/ParGenFile.h"
 #include "params/ParameterChecks.h"
@@ -33,8 +35,19 @@ void printUsage() {
 } // namespace
 
 QStringList checkParGen(const QString& configDir) {
-    const GeneralParameters values = readParGen(joinPath(configDir, kParGenFileName));
+    const QString path = joinPath(configDir, kParGenFileName);
+    GeneralParameters values;
     QStringList lines;
+    if (QFileInfo::exists(path)) {
+        pugi::xml_document doc;
+        xml::load(doc, path);
+        values = parametersFromDocument(doc);
+        // The image takes the element found by name; those are the values worth checking.
+        if (beginsWithoutItsElement(doc)) {
+            lines.append(kParGenFileName + QStringLiteral(": ") + englishTexts()[added::CheckParGenRootNotFirst]);
+            values = parametersFromElement(xml::topLevelElement(doc, "General_Parameter"));
+        }
+    }
     for (int index : failingChecks(values))
         lines.append(kParGenFileName + QStringLiteral(": ") + englishTexts()[index]);
     return lines;

@@ -23,6 +23,13 @@ const std::vector<AddedText>& addedTexts() {
         {added::ParGenUnreadable,
          u"The communication parameters file could not be read, so the default values are shown. "},
         {added::ParGenNotSaved, u"The communication parameters could not be saved. "},
+        {added::ParGenRootNotFirst,
+         u"The communication parameters file does not begin with its parameter element, so the default values "
+         u"are shown, while the device would be sent the values the file holds. It will be kept with the suffix "
+         u".bad when the parameters are saved. "},
+        {added::CheckParGenRootNotFirst,
+         u"does not begin with its parameter element, so the dialog shows the defaults; the values the device "
+         u"would be sent are checked below"},
         {added::InsertLosesLastRow,
          u"Row 2000 holds data, which is lost when a row is inserted. Insert the row anyway?"},
         {added::RowsNotSaved,

@@ -17,6 +17,8 @@ inline constexpr int TranslateTableFlagUnreadable = 620;
 inline constexpr int ParGenNotWellFormed = 630;
 inline constexpr int ParGenUnreadable = 631;
 inline constexpr int ParGenNotSaved = 632;
+inline constexpr int ParGenRootNotFirst = 633;
+inline constexpr int CheckParGenRootNotFirst = 634;
 // 640-649: translate table and enabled functions
 inline constexpr int InsertLosesLastRow = 640;
 inline constexpr int RowsNotSaved = 641;           // %1 the row that ends the table, %2 rows lost

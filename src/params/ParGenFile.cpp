@@ -7,6 +7,7 @@
 #include "lang/AddedTexts.h"
 #include "lang/TextTable.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace zz {
@@ -81,8 +82,16 @@ QString flagText(bool checked) {
 } // namespace
 
 GeneralParameters parametersFromDocument(const pugi::xml_document& doc) {
+    return parametersFromElement(xml::firstTopLevelNode(doc));
+}
+
+bool beginsWithoutItsElement(const pugi::xml_document& doc) {
+    return xml::firstTopLevelNode(doc).type() != pugi::node_element && doc.document_element();
+}
+
+GeneralParameters parametersFromElement(pugi::xml_node element) {
     GeneralParameters values;
-    const ElementReader read(xml::firstTopLevelNode(doc));
+    const ElementReader read(element);
 
     values.operationMode = read.number("MODE") == 1 ? kNatMode : kRoutingMode;
     for (int i = 0; i < 4; ++i)
@@ -127,8 +136,17 @@ GeneralParameters readParGen(const QString& path) {
 
 ParGenReading readParGenForDialog(const QString& path) {
     ParGenReading reading;
+    if (!QFileInfo::exists(path))
+        return reading;
     try {
-        reading.values = readParGen(path);
+        pugi::xml_document doc;
+        xml::load(doc, path);
+        reading.values = parametersFromDocument(doc);
+        if (beginsWithoutItsElement(doc)) {
+            reading.failure = QDir::toNativeSeparators(path);
+            reading.keepBrokenFile = true;
+            reading.rootNotFirst = true;
+        }
     } catch (const XmlParseError& e) {
         reading.failure = e.message();
         reading.keepBrokenFile = true;
@@ -139,7 +157,9 @@ ParGenReading readParGenForDialog(const QString& path) {
 }
 
 QString readFailureText(const TextTable& texts, const ParGenReading& reading) {
-    const int index = reading.keepBrokenFile ? added::ParGenNotWellFormed : added::ParGenUnreadable;
+    const int index = reading.rootNotFirst     ? added::ParGenRootNotFirst
+                      : reading.keepBrokenFile ? added::ParGenNotWellFormed
+                                               : added::ParGenUnreadable;
     return texts[index] + reading.failure;
 }
 

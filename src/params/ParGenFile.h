@@ -17,6 +17,14 @@ inline const QString kParGenFileName = QStringLiteral("ParGen.xml");
 // own, a missing or unusable one giving its default.
 GeneralParameters parametersFromDocument(const pugi::xml_document& doc);
 
+// The values held by one parameter element, read by the same rules.
+GeneralParameters parametersFromElement(pugi::xml_node element);
+
+// True when the document does not begin with an element although it holds one (a declaration
+// or a comment comes first): the dialog then shows the defaults while the image is composed
+// from the element found by name, so the file must not be replaced unnoticed.
+bool beginsWithoutItsElement(const pugi::xml_document& doc);
+
 // Reads ParGen.xml; a missing file gives the defaults. Throws XmlParseError when the file is
 // not well-formed and FileError when it cannot be read.
 GeneralParameters readParGen(const QString& path);
@@ -25,7 +33,8 @@ GeneralParameters readParGen(const QString& path);
 struct ParGenReading {
     GeneralParameters values; // the defaults when the file could not be used
     QString failure;          // the error's message (names the file, and the line for XML); empty on success
-    bool keepBrokenFile = false; // not well-formed: keep it as ParGen.xml.bad before the next save
+    bool keepBrokenFile = false; // keep it as ParGen.xml.bad before the next save
+    bool rootNotFirst = false;   // well-formed, but its values stand behind a declaration or comment
 };
 
 // readParGen for the dialog: never throws, reports the failure instead.

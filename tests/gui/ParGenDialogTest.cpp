@@ -654,6 +654,18 @@ TEST_F(ParGenDialogTest, AFileThatIsNotWellFormedIsReportedShowsDefaultsAndIsKep
     EXPECT_EQ(world.dialogs.errors.size(), 1);
 }
 
+TEST_F(ParGenDialogTest, ValuesBehindACommentAreReportedAndKeptOnSave) {
+    const QByteArray handEdited = "<!-- by hand --><General_Parameter><TCP_PORT>600</TCP_PORT></General_Parameter>";
+    test::writeFile(file, handEdited);
+    open();
+    ASSERT_TRUE(test::waitUntil([this] { return !world.dialogs.errors.isEmpty(); }));
+    EXPECT_TRUE(world.dialogs.errors.first().startsWith(world.state.Texts[633])) << world.dialogs.errors.first().toStdString();
+    EXPECT_EQ(text("E_ModbusTCPSlave_Port"), QStringLiteral("502"));
+    click("Btn_OK");
+    EXPECT_EQ(test::readFile(file + QStringLiteral(".bad")), handEdited);
+    EXPECT_EQ(saved(), kDefaultFile);
+}
+
 TEST_F(ParGenDialogTest, ASaveThatFailsIsReportedAndTheDialogStaysOpenWithTheValues) {
     world.state.ParGenFile = world.path(QStringLiteral("PROJECTS/Gone/ParGen.xml"));
     open();

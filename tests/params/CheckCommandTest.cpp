@@ -50,9 +50,15 @@ TEST_F(CheckCommandTest, FileIsReadAsTheDialogReadsIt) {
                 "</Anything>");
     EXPECT_EQ(check().exitCode, 0);
 
-    // Nothing is found under a first node that is not an element: the defaults are checked.
+    // Behind a comment the dialog finds nothing and shows the defaults, but the device would be
+    // sent the values found by name: that is said, and those values are checked.
     writeParGen("<!--c--><General_Parameter><TCP_PORT>-1</TCP_PORT></General_Parameter>");
-    EXPECT_EQ(check().exitCode, 0);
+    const test::CliResult result = check();
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out,
+              QByteArray("ParGen.xml: does not begin with its parameter element, so the dialog shows the defaults; "
+                         "the values the device would be sent are checked below\n"
+                         "ParGen.xml: Error  Modbus TCP Slave!! PORT must be between 0 and 65535\n"));
 }
 
 TEST_F(CheckCommandTest, NotWellFormedFileIsAnErrorNamingFileAndLine) {

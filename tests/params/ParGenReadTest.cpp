@@ -302,6 +302,27 @@ TEST_F(ParGenBrokenFileTest, DialogGetsDefaultsAndKeepsTheBrokenFileOnSave) {
     EXPECT_TRUE(box.endsWith(reading.failure)) << box.toStdString();
 }
 
+TEST_F(ParGenBrokenFileTest, ValuesBehindADeclarationOrCommentAreNotReplacedUnnoticed) {
+    for (const char* lead : {"<?xml version=\"1.0\"?>", "<!-- edited by hand -->"}) {
+        write(QByteArray(lead) + "<General_Parameter><TCP_PORT>600</TCP_PORT></General_Parameter>");
+        const ParGenReading reading = readParGenForDialog(path());
+        EXPECT_EQ(reading.values, tableDefaults()) << lead; // the dialog shows the defaults
+        EXPECT_TRUE(reading.rootNotFirst) << lead;
+        EXPECT_TRUE(reading.keepBrokenFile) << lead;
+        TextTable english;
+        english.LoadDefaultTexts();
+        const QString box = readFailureText(english, reading);
+        EXPECT_TRUE(box.startsWith(QStringLiteral("The communication parameters file does not begin"))) << lead;
+        EXPECT_TRUE(box.contains(QStringLiteral("ParGen.xml"))) << box.toStdString();
+    }
+    write("<General_Parameter><TCP_PORT>600</TCP_PORT></General_Parameter><!--SW_VERSION = 1.002-->");
+    const ParGenReading plain = readParGenForDialog(path());
+    EXPECT_FALSE(plain.rootNotFirst);
+    EXPECT_FALSE(plain.keepBrokenFile);
+    EXPECT_TRUE(plain.failure.isEmpty());
+    EXPECT_EQ(plain.values.port, QStringLiteral("600"));
+}
+
 TEST_F(ParGenBrokenFileTest, EmptyFileIsNotWellFormed) {
     write("");
     EXPECT_THROW(readParGen(path()), XmlParseError);
