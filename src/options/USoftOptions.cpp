@@ -43,6 +43,8 @@ ClickableLabel* slotControl(const QString& objectName, QWidget* parent) {
     label->setFocusPolicy(Qt::StrongFocus);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setStyleSheet(kFocusFrame);
+    // Language names come from file names: shown as they are, never as markup.
+    label->setTextFormat(Qt::PlainText);
     keepPlaceWhenHidden(label);
     return label;
 }
@@ -76,6 +78,7 @@ TFSoftOptions::TFSoftOptions(AppContext& context, QWidget* parent)
 void TFSoftOptions::buildLanguageSheet(QWidget* sheet) {
     m_L_Sel_Lang = new QLabel(sheet);
     m_L_Sel_Lang->setObjectName(QStringLiteral("L_Sel_Lang"));
+    m_L_Sel_Lang->setTextFormat(Qt::PlainText);
     QFont bold = m_L_Sel_Lang->font();
     bold.setBold(true);
     m_L_Sel_Lang->setFont(bold);
@@ -110,6 +113,7 @@ void TFSoftOptions::buildLanguageSheet(QWidget* sheet) {
     connect(m_Btn_Next, &QPushButton::clicked, this, [this] { Btn_NextClick(true); });
     m_L_Page_Lang = new QLabel(sheet);
     m_L_Page_Lang->setObjectName(QStringLiteral("L_Page_Lang"));
+    m_L_Page_Lang->setTextFormat(Qt::PlainText);
     m_L_Page_Lang->setAlignment(Qt::AlignCenter);
 
     auto* paging = new QHBoxLayout;

@@ -6,6 +6,7 @@
 #include "widgets/ClickableLabel.h"
 #include "widgets/FlatButton.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QImage>
@@ -116,8 +117,11 @@ TEST_P(SoftOptionsPagingTest, PagesOfSixSlotsWithPreviousAndNext) {
     for (int i = 1; i <= c.files; ++i)
         all.append(QStringLiteral("Lang%1").arg(i, 2, 10, QLatin1Char('0')));
     addLanguages(all);
-    showOptions();
+    TFSoftOptions* dialog = showOptions();
     EXPECT_EQ(text("L_Sel_Lang"), QStringLiteral("Selected Language : English"));
+    QApplication::processEvents();
+    const QSize size = dialog->size();
+    EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
 
     const int pages = int(c.pages.size());
     auto expectPage = [&](int page) {
@@ -126,6 +130,9 @@ TEST_P(SoftOptionsPagingTest, PagesOfSixSlotsWithPreviousAndNext) {
         EXPECT_EQ(control(QStringLiteral("Btn_Prev"))->isVisible(), page != 1);
         EXPECT_EQ(control(QStringLiteral("Btn_Next"))->isVisible(), page != pages);
         EXPECT_EQ(shownNames(), all.mid((page - 1) * 6, c.pages[page - 1].second));
+        // Hidden slots and page buttons keep their place: the dialog does not change size.
+        QApplication::processEvents();
+        EXPECT_EQ(dialog->size(), size);
     };
     expectPage(1);
     for (int page = 2; page <= pages; ++page) {
@@ -143,15 +150,19 @@ INSTANTIATE_TEST_SUITE_P(Table, SoftOptionsPagingTest,
                                            PagingCase{7, {{"Page 1 / 2", 6}, {"Page 2 / 2", 1}}},
                                            PagingCase{
                                                13, {{"Page 1 / 3", 6}, {"Page 2 / 3", 6}, {"Page 3 / 3", 1}}},
-                                           PagingCase{1, {{"Page 1 / 1", 1}}}));
+                                           PagingCase{1, {{"Page 1 / 1", 1}}}),
+                         [](const ::testing::TestParamInfo<PagingCase>& info) {
+                             return std::to_string(info.param.files) + "Files";
+                         });
 
 TEST_F(SoftOptionsTest, ReadOnlyFileIsLeftOutAndHiddenOneListedWithoutRegardToCase) {
-    addLanguages({"italiano", ".Hidden", "Locked", "Deutsch"});
+    addLanguages({"italiano", ".Hidden", "Locked", "<b>Deutsch"});
     ASSERT_TRUE(
         QFile::setPermissions(languageFile(QStringLiteral("Locked.lng")),
                               QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
     showOptions();
-    EXPECT_EQ(shownNames(), (QStringList{".Hidden", "Deutsch", "italiano"}));
+    EXPECT_EQ(shownNames(), (QStringList{".Hidden", "<b>Deutsch", "italiano"}));
+    EXPECT_EQ(name(2)->textFormat(), Qt::PlainText); // a name is never taken for markup
     EXPECT_EQ(text("L_Page_Lang"), QStringLiteral("Page 1 / 1"));
 }
 
