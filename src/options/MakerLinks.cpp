@@ -14,9 +14,13 @@ QString withoutTrailingSlash(QString server) {
 
 } // namespace
 
-QString versionQueryPath() { return QStringLiteral("/home/download/GetversionSW.asp?nomesw=KT883"); }
+QString versionQueryPath() {
+    return QStringLiteral("/home/download/GetversionSW.asp?nomesw=KT883");
+}
 
-QString versionQueryUrl(const QString& server) { return withoutTrailingSlash(server) + versionQueryPath(); }
+QString versionQueryUrl(const QString& server) {
+    return withoutTrailingSlash(server) + versionQueryPath();
+}
 
 QString downloadPageUrl(const QString& server) {
     return withoutTrailingSlash(server) + QStringLiteral("/Home/download/download.asp#KH883");
@@ -24,6 +28,11 @@ QString downloadPageUrl(const QString& server) {
 
 QString homePageUrl(const QString& server) {
     return withoutTrailingSlash(server) + QStringLiteral("/HOME/default.asp?frompg=KT883");
+}
+
+QString makerWebAddress(const QString& server) {
+    const QUrl url(server);
+    return url.host().isEmpty() ? server : url.host();
 }
 
 QString anchorMarkup(const QString& address, const QString& text) {
