@@ -53,12 +53,6 @@ FlatButton* iconButton(const QString& objectName, QStyle::StandardPixmap pixmap,
     return button;
 }
 
-// The host of the maker's server, as the label at the end of the last step shows it.
-QString shownWebAddress(const QString& server) {
-    const QUrl url(server);
-    return url.host().isEmpty() ? server : url.host();
-}
-
 } // namespace
 
 TFZevazerazueFirmWare::TFZevazerazueFirmWare(AppContext& context, const QString& appDir)
@@ -137,7 +131,7 @@ void TFZevazerazueFirmWare::buildControls() {
     m_L_Ostrel = new ClickableLabel(QStringLiteral("L_Ostrel"), this);
     m_L_Ostrel->showAsLink();
     m_L_Ostrel->setFocusPolicy(Qt::NoFocus);
-    m_L_Ostrel->setText(shownWebAddress(m_context.server));
+    m_L_Ostrel->setText(makerWebAddress(m_context.server));
     connect(m_L_Ostrel, &ClickableLabel::clicked, this,
             [this] { m_context.urls.open(homePageUrl(m_context.server)); });
 
