@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QShowEvent>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zz {
 namespace {
