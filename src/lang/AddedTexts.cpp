@@ -50,6 +50,9 @@ const std::vector<AddedText>& addedTexts() {
          u"replaces them with what is shown; the file as it is now is then kept with the suffix .bad."},
         {added::CheckRootNotFirst,
          u"does not begin with the element that holds its rows, so none of them are used"},
+        {added::TableFileUnreadable,
+         u"The table file could not be read, so nothing is taken from it and the table shows its defaults. It "
+         u"will be kept with the suffix .bad when the table is saved. "},
         {added::NoWayToPing,
          u"This computer allows no way to send a ping (no ICMP socket and no ping program), so the device "
          u"cannot be checked. "},

@@ -29,6 +29,7 @@ inline constexpr int CheckTooManyRows = 645;       // %1 rows in the file, %2 ro
 inline constexpr int CheckRowsBeyondTable = 646;   // %1 the row that ends the table, %2 rows after it
 inline constexpr int RootNotFirst = 647;           // %1 file
 inline constexpr int CheckRootNotFirst = 648;
+inline constexpr int TableFileUnreadable = 649;
 // 650-659: configuration image and bank file
 // 660-669: device update
 inline constexpr int NoWayToPing = 660;

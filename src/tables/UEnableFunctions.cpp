@@ -1,23 +1,84 @@
 #include "tables/UEnableFunctions.h"
 
+#include "common/Errors.h"
+#include "tables/CheckBoxDelegate.h"
+#include "tables/DialogTableLoading.h"
+#include "tables/EnabledFunctionsModel.h"
+#include "tables/FixedColumnDelegate.h"
+#include "tables/TableGrid.h"
 #include "widgets/FlatButton.h"
+
+#include <QHeaderView>
+#include <QShowEvent>
+#include <QVBoxLayout>
 
 namespace zz {
 
 TFEnableFunctions::TFEnableFunctions(AppContext& context, QWidget* parent)
     : BandedDialog(QStringLiteral("FEnableFunctions"), context.state.SoftwareCode, parent)
-    , m_context(context) {
-    m_Btn_OK = addBandButton(QStringLiteral("Btn_OK"), QDialog::Accepted);
+    , m_context(context)
+    , m_model(new EnabledFunctionsModel(this))
+    , m_sga(new TableGrid(QStringLiteral("sga"), this)) {
+    m_sga->setModel(m_model);
+    m_sga->setItemDelegateForColumn(ColFunction, new FixedColumnDelegate(m_sga));
+    m_sga->setItemDelegateForColumn(ColEnable, new CheckBoxDelegate(m_sga));
+    // Column 0 holds the row labels, so the grid needs no row numbers.
+    m_sga->verticalHeader()->hide();
+    m_sga->horizontalHeader()->setStretchLastSection(true);
+    bodyLayout()->addWidget(m_sga, 1);
+
+    m_Btn_OK = addBandButton(QStringLiteral("Btn_OK"));
     m_Btn_Cancel = addBandButton(QStringLiteral("Btn_Cancel"), QDialog::Rejected);
+    connect(m_Btn_OK, &QPushButton::clicked, this, &TFEnableFunctions::Btn_OKClick);
+    setTabOrder(m_sga, m_Btn_OK);
+    setTabOrder(m_Btn_OK, m_Btn_Cancel);
+
+    setSizeGripEnabled(true);
     Set_Lang();
+    const QFontMetrics metrics(m_sga->font());
+    m_sga->setColumnWidth(ColEnable, std::max(metrics.horizontalAdvance(
+                                                  m_model->headerData(ColEnable, Qt::Horizontal).toString()),
+                                              metrics.horizontalAdvance(QStringLiteral("MMMMMM"))) +
+                                         24);
+    // All eleven rows in view without scrolling.
+    m_sga->setMinimumHeight(m_sga->horizontalHeader()->sizeHint().height() +
+                            m_sga->verticalHeader()->length() + 2 * m_sga->frameWidth());
+    resize(700, sizeHint().height());
 }
 
 void TFEnableFunctions::Set_Lang() {
     const TextTable& texts = m_context.state.Texts;
-    setWindowTitle(texts[500]);
-    titleBand()->descriptionLabel()->setText(texts[501]);
-    m_Btn_OK->setText(texts[502]);
-    m_Btn_Cancel->setText(texts[503]);
+    setWindowTitle(texts[kEnabledFunctionsCaptionText]);
+    titleBand()->descriptionLabel()->setText(texts[kEnabledFunctionsCaptionText + 1]);
+    m_Btn_OK->setText(texts[kEnabledFunctionsCaptionText + 2]);
+    m_Btn_Cancel->setText(texts[kEnabledFunctionsCaptionText + 3]);
+    m_model->applyTexts(texts);
+    // Eleven labels: measuring them is cheap, and a translation may be longer.
+    m_sga->resizeColumnToContents(ColFunction);
+}
+
+void TFEnableFunctions::showEvent(QShowEvent* event) {
+    if (!event->spontaneous())
+        FormShow();
+    BandedDialog::showEvent(event);
+}
+
+void TFEnableFunctions::FormShow() {
+    loadTableForDialog(this, m_context,
+                       [this] { return m_model->loadFile(m_context.state.EnableFunctionsFile); });
+    m_sga->setCurrentIndex(m_model->index(0, ColEnable));
+    m_sga->setFocus();
+}
+
+void TFEnableFunctions::Btn_OKClick() {
+    m_sga->commitOpenEditor();
+    try {
+        m_model->saveFile(m_context.state.EnableFunctionsFile);
+    } catch (const Error& e) {
+        m_context.dialogs.showError(this, e.message());
+        return;
+    }
+    accept();
 }
 
 } // namespace zz

@@ -5,9 +5,12 @@
 
 namespace zz {
 
+class EnabledFunctionsModel;
 class FlatButton;
+class TableGrid;
 
-// Edits which Modbus function codes the converter accepts (EnableFunctions.xml).
+// Edits which Modbus function codes the converter accepts (EnableFunctions.xml). Every showing
+// reloads the file; only OK writes it.
 class TFEnableFunctions : public BandedDialog {
     Q_OBJECT
 public:
@@ -15,8 +18,17 @@ public:
 
     void Set_Lang() override;
 
+    // Fills the grid from the file; problems are reported once the dialog is up.
+    void FormShow();
+    void Btn_OKClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     AppContext& m_context;
+    EnabledFunctionsModel* m_model;
+    TableGrid* m_sga;
     FlatButton* m_Btn_OK;
     FlatButton* m_Btn_Cancel;
 };

@@ -1,27 +1,158 @@
 #include "tables/UTranslateTable_914.h"
 
+#include "common/Errors.h"
+#include "tables/DataTypeDelegate.h"
+#include "tables/DialogTableLoading.h"
+#include "tables/TableGrid.h"
+#include "tables/TableMessages.h"
+#include "tables/TranslateTableModel.h"
 #include "widgets/FlatButton.h"
 
+#include <QHeaderView>
+#include <QShowEvent>
+#include <QVBoxLayout>
+#include <algorithm>
+
 namespace zz {
+namespace {
+
+// The column whose value a failed check is about: the checks run along columns 1 to 6, and
+// both NPoint messages concern column 6.
+int columnOfCheck(int textIndex) {
+    return std::clamp(textIndex - kDataTypeMessage + ColDataType, int(ColDataType), int(ColNPoint));
+}
+
+} // namespace
 
 TFTranslateTable_914::TFTranslateTable_914(AppContext& context, QWidget* parent)
     : BandedDialog(QStringLiteral("FTranslateTable_914"), context.state.SoftwareCode, parent)
-    , m_context(context) {
-    m_Btn_OK = addBandButton(QStringLiteral("Btn_OK"), QDialog::Accepted);
+    , m_context(context)
+    , m_model(new TranslateTableModel(this))
+    , m_sga(new TableGrid(QStringLiteral("sga"), this)) {
+    m_sga->setModel(m_model);
+    m_sga->setItemDelegateForColumn(ColDataType, new DataTypeDelegate(m_sga));
+    // The vertical header shows the row numbers, so they stay in view when the grid scrolls
+    // sideways; the model's column 0 holds the same numbers and is not shown twice.
+    m_sga->setColumnHidden(ColRowNumber, true);
+    m_sga->horizontalHeader()->setStretchLastSection(true);
+    bodyLayout()->addWidget(m_sga, 1);
+
+    m_Btn_OK = addBandButton(QStringLiteral("Btn_OK"));
     m_Btn_Cancel = addBandButton(QStringLiteral("Btn_Cancel"), QDialog::Rejected);
     m_Btn_DelRow = addBandButton(QStringLiteral("Btn_DelRow"));
     m_Btn_InsRow = addBandButton(QStringLiteral("Btn_InsRow"));
+    connect(m_Btn_OK, &QPushButton::clicked, this, &TFTranslateTable_914::Btn_OKClick);
+    connect(m_Btn_DelRow, &QPushButton::clicked, this, &TFTranslateTable_914::Btn_DelRowClick);
+    connect(m_Btn_InsRow, &QPushButton::clicked, this, &TFTranslateTable_914::Btn_InsRowClick);
+    setTabOrder(m_sga, m_Btn_OK);
+    setTabOrder(m_Btn_OK, m_Btn_Cancel);
+    setTabOrder(m_Btn_Cancel, m_Btn_DelRow);
+    setTabOrder(m_Btn_DelRow, m_Btn_InsRow);
+
+    setSizeGripEnabled(true);
     Set_Lang();
+    setInitialColumnWidths();
+    resize(860, 560);
 }
 
 void TFTranslateTable_914::Set_Lang() {
     const TextTable& texts = m_context.state.Texts;
-    setWindowTitle(texts[162]);
-    titleBand()->descriptionLabel()->setText(texts[163]);
-    m_Btn_OK->setText(texts[164]);
-    m_Btn_Cancel->setText(texts[165]);
-    m_Btn_DelRow->setText(texts[166]);
-    m_Btn_InsRow->setText(texts[167]);
+    setWindowTitle(texts[kTranslateCaptionText]);
+    titleBand()->descriptionLabel()->setText(texts[kTranslateCaptionText + 1]);
+    m_Btn_OK->setText(texts[kTranslateCaptionText + 2]);
+    m_Btn_Cancel->setText(texts[kTranslateCaptionText + 3]);
+    m_Btn_DelRow->setText(texts[kTranslateCaptionText + 4]);
+    m_Btn_InsRow->setText(texts[kTranslateCaptionText + 5]);
+    m_model->applyTexts(texts);
+    m_sga->setCornerText(m_model->headerData(ColRowNumber, Qt::Horizontal).toString());
+}
+
+// Widths from the font rather than from the contents: measuring 2000 rows would slow every showing.
+void TFTranslateTable_914::setInitialColumnWidths() {
+    const QFontMetrics metrics(m_sga->font());
+    const int margin = 24;
+    auto fit = [&](int column, const QString& sample) {
+        const QString header = m_model->headerData(column, Qt::Horizontal).toString();
+        const int width =
+            std::max(metrics.horizontalAdvance(header), metrics.horizontalAdvance(sample)) + margin;
+        m_sga->setColumnWidth(column, width);
+    };
+    // The drop-down needs room for its arrow as well.
+    fit(ColDataType, dataTypeTexts().at(2) + QStringLiteral("MMM"));
+    fit(ColSlaveIdTcp, QStringLiteral("0000"));
+    fit(ColAddressTcp, QStringLiteral("000000"));
+    fit(ColSlaveId, QStringLiteral("0000"));
+    fit(ColAddress, QStringLiteral("000000"));
+    fit(ColNPoint, QStringLiteral("0000"));
+    fit(ColMnemonic, QStringLiteral("MMMMMMMMMMMMMMMM"));
+}
+
+void TFTranslateTable_914::showEvent(QShowEvent* event) {
+    if (!event->spontaneous())
+        FormShow();
+    BandedDialog::showEvent(event);
+}
+
+void TFTranslateTable_914::FormShow() {
+    loadTableForDialog(this, m_context,
+                       [this] { return m_model->loadFile(m_context.state.TranslateTableFile); });
+    m_sga->scrollToTop();
+    m_sga->setCurrentIndex(m_model->index(0, ColDataType));
+    m_sga->setFocus();
+}
+
+void TFTranslateTable_914::Btn_OKClick() {
+    m_sga->commitOpenEditor();
+    const TextTable& texts = m_context.state.Texts;
+    if (const std::optional<RowFailure> failure = m_model->Controllo_dati()) {
+        m_context.dialogs.showError(this, failure->message(texts));
+        goToCell(failure->row, columnOfCheck(failure->textIndex));
+        return;
+    }
+    // Rows after the first empty Slave ID TCP are not saved; the user decides whether to lose them.
+    if (m_model->rowsHoldingDataBeyondTable() > 0 &&
+        !m_context.dialogs.askYesNo(this, rowsNotSavedQuestion(texts, m_model->table()))) {
+        goToCell(m_model->table().length() + 1, ColSlaveIdTcp);
+        return;
+    }
+    try {
+        m_model->saveFile(m_context.state.TranslateTableFile);
+    } catch (const Error& e) {
+        m_context.dialogs.showError(this, e.message());
+        return;
+    }
+    accept();
+}
+
+void TFTranslateTable_914::Btn_DelRowClick() {
+    m_sga->commitOpenEditor();
+    const int row = m_sga->currentRowNumber();
+    if (row == 0)
+        return;
+    if (m_context.dialogs.askYesNo(this, deleteRowQuestion(m_context.state.Texts, row)))
+        m_model->Delete_Row(row);
+    m_sga->setFocus();
+}
+
+void TFTranslateTable_914::Btn_InsRowClick() {
+    m_sga->commitOpenEditor();
+    const int row = m_sga->currentRowNumber();
+    if (row == 0)
+        return;
+    // Inserting pushes row 2000 out of the grid: ask before losing data.
+    if (!m_model->lastRowHoldsData() ||
+        m_context.dialogs.askYesNo(this, insertLosesLastRowQuestion(m_context.state.Texts)))
+        m_model->Insert_Row(row);
+    m_sga->setFocus();
+}
+
+void TFTranslateTable_914::goToCell(int rowNumber, int column) {
+    const QModelIndex cell = m_model->index(rowNumber - 1, column);
+    if (!cell.isValid())
+        return;
+    m_sga->setCurrentIndex(cell);
+    m_sga->scrollTo(cell);
+    m_sga->setFocus();
 }
 
 } // namespace zz

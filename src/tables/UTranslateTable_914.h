@@ -6,8 +6,11 @@
 namespace zz {
 
 class FlatButton;
+class TableGrid;
+class TranslateTableModel;
 
-// Edits the translate table of the active configuration (var.xml).
+// Edits the translate table of the active configuration (var.xml). Every showing reloads the
+// file; only OK writes it.
 class TFTranslateTable_914 : public BandedDialog {
     Q_OBJECT
 public:
@@ -15,8 +18,22 @@ public:
 
     void Set_Lang() override;
 
+    // Rebuilds the grid from the file; problems are reported once the dialog is up.
+    void FormShow();
+    void Btn_OKClick();
+    void Btn_DelRowClick();
+    void Btn_InsRowClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void setInitialColumnWidths();
+    void goToCell(int rowNumber, int column);
+
     AppContext& m_context;
+    TranslateTableModel* m_model;
+    TableGrid* m_sga;
     FlatButton* m_Btn_OK;
     FlatButton* m_Btn_Cancel;
     FlatButton* m_Btn_DelRow;
