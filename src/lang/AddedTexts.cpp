@@ -12,6 +12,9 @@ const std::vector<AddedText>& addedTexts() {
          u"suffix .bad when the settings are saved. "},
         {added::SettingsNotSaved, u"The settings could not be saved. "},
         {added::LanguageFileUnreadable, u"The language file could not be read, so the English texts are used. "},
+        {added::FileUnreadableReplacedOnSave,
+         u"The file could not be read, so nothing is taken from it and the defaults are shown. Saving replaces "
+         u"it. "},
         {added::SettingsUnreadable,
          u"The settings file could not be read, so the default settings are used. They replace it when the "
          u"settings are saved. "},

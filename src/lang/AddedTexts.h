@@ -10,6 +10,7 @@ inline constexpr int SettingsNotWellFormed = 612;
 inline constexpr int SettingsNotSaved = 613;
 inline constexpr int LanguageFileUnreadable = 614;
 inline constexpr int SettingsUnreadable = 615;
+inline constexpr int FileUnreadableReplacedOnSave = 616;
 
 // 620-629: main window and configurations
 inline constexpr int TranslateTableFlagUnreadable = 620;

@@ -15,9 +15,13 @@ void loadTableForDialog(QWidget* dialog, AppContext& context, const std::functio
     bool isError = false;
     try {
         text = load().notice(texts);
-    } catch (const Error& e) {
+    } catch (const XmlParseError& e) {
         // The model shows its defaults now and keeps the file as ".bad" before saving over it.
         text = texts[added::TableFileUnreadable] + e.message();
+        isError = true;
+    } catch (const Error& e) {
+        // A file that cannot be read cannot be kept either; saving replaces it.
+        text = texts[added::FileUnreadableReplacedOnSave] + e.message();
         isError = true;
     }
     if (text.isEmpty())

@@ -1,5 +1,6 @@
 #include "tables/EnabledFunctionsModel.h"
 
+#include "common/Errors.h"
 #include "common/FileIo.h"
 #include "lang/TextTable.h"
 
@@ -106,10 +107,13 @@ TableLoadReport EnabledFunctionsModel::loadFile(const QString& path) {
     EnabledFunctionsLoad load;
     try {
         load = readEnabledFunctionsFile(path);
+    } catch (const XmlParseError&) {
+        setList(EnabledFunctionList{});
+        m_incompleteFile = path; // broken: kept as .bad before it is replaced
+        throw;
     } catch (...) {
         setList(EnabledFunctionList{});
-        m_incompleteFile = path;
-        throw;
+        throw; // unreadable: there is nothing to keep, and saving replaces it
     }
     setList(load.list);
     if (!load.report.complete())

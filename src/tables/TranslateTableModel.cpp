@@ -1,5 +1,6 @@
 #include "tables/TranslateTableModel.h"
 
+#include "common/Errors.h"
 #include "common/FileIo.h"
 #include "lang/TextTable.h"
 #include "tables/TranslateTableFile.h"
@@ -84,12 +85,14 @@ TableLoadReport TranslateTableModel::loadFile(const QString& path) {
     TranslateTableLoad load;
     try {
         load = readTranslateTableFile(path);
-    } catch (...) {
-        // Never show the rows of an earlier showing, and never save over the file unseen.
-        beginResetModel();
-        m_table.clear();
-        endResetModel();
+    } catch (const XmlParseError&) {
+        // Never show the rows of an earlier showing, and never save over a broken file unseen.
+        clearTable();
         m_incompleteFile = path;
+        throw;
+    } catch (...) {
+        // A file that cannot be read cannot be kept either; saving replaces it.
+        clearTable();
         throw;
     }
     beginResetModel();
@@ -98,6 +101,12 @@ TableLoadReport TranslateTableModel::loadFile(const QString& path) {
     if (!load.report.complete())
         m_incompleteFile = path;
     return load.report;
+}
+
+void TranslateTableModel::clearTable() {
+    beginResetModel();
+    m_table.clear();
+    endResetModel();
 }
 
 void TranslateTableModel::saveFile(const QString& path) {

@@ -54,6 +54,7 @@ public:
 
 private:
     void shiftedFrom(int number);
+    void clearTable();
 
     TranslateTable m_table;
     QStringList m_headers;

@@ -399,6 +399,21 @@ TEST_F(TranslateTableDialogTest, AFileThatIsNotWellFormedIsReportedAndKeptAsBadW
     EXPECT_EQ(test::readFile(file()), tableXml(rowXml("1", "1", "0", "1", "0", "1", "")));
 }
 
+TEST_F(TranslateTableDialogTest, AFileThatCannotBeReadIsReportedAndReplacedOnSave) {
+    if (!test::makeUnreadableFile(file()))
+        GTEST_SKIP() << "no way to make a file that cannot be read";
+    dialog->show();
+    ASSERT_TRUE(test::waitUntil([this] { return !world.dialogs.errors.isEmpty(); }));
+    EXPECT_TRUE(world.dialogs.errors.first().startsWith(world.state.Texts[616])) << world.dialogs.errors.first().toStdString();
+    // An emulated unreadable file is a link that a save would follow; a real one is replaced.
+    if (QFileInfo(file()).isSymLink())
+        QFile::remove(file());
+    button("Btn_OK")->click();
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_FALSE(QFileInfo::exists(file() + QStringLiteral(".bad")));
+    EXPECT_EQ(test::readFile(file()), QByteArray("<TCP_TO_RTU/><!--SW_VERSION = 1.002-->"));
+}
+
 TEST_F(TranslateTableDialogTest, AnIncompleteLoadingIsAWarningAndTheRowsBeforeItStay) {
     const QByteArray content = tableXml(rowXml("3", "1", "0", "2", "100", "10", "boiler") +
                                         "<row DATA_TYPE=\"1\" TCP_ADD_DEV=\"1\" TCP_ADDRESS=\"1\" "
