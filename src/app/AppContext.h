@@ -5,7 +5,6 @@
 #include "update/PingCheck.h"
 
 #include <QString>
-
 #include <functional>
 #include <memory>
 

@@ -15,9 +15,9 @@ bool isPortableConfigurationName(const QString& name);
 // The outcome of creating a configuration, with the text index the user is shown.
 enum class CreateOutcome {
     Created,
-    EmptyName,      // text 32
-    AlreadyExists,  // text 31
-    NotValid,       // text 30: not portable, or the folder could not be created
+    EmptyName,     // text 32
+    AlreadyExists, // text 31
+    NotValid,      // text 30: not portable, or the folder could not be created
 };
 
 int textIndexOf(CreateOutcome outcome);

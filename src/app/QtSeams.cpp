@@ -3,7 +3,6 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QUrl>
-
 #include <utility>
 
 namespace zz {
@@ -37,6 +36,8 @@ bool QtUserDialogs::askYesNo(QWidget* parent, const QString& text) {
                    QMessageBox::No) == QMessageBox::Yes;
 }
 
-void DesktopUrlOpener::open(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
+void DesktopUrlOpener::open(const QString& address) {
+    QDesktopServices::openUrl(QUrl(address));
+}
 
 } // namespace zz

@@ -18,11 +18,15 @@ std::optional<QString> leafText(pugi::xml_node root, const char* group, const ch
     return xml::childText(groupNode, leaf);
 }
 
-QString flagText(bool flag) { return flag ? QStringLiteral("1") : QStringLiteral("0"); }
+QString flagText(bool flag) {
+    return flag ? QStringLiteral("1") : QStringLiteral("0");
+}
 
 } // namespace
 
-QString settingsFilePath(const UComon& state) { return joinPath(state.AppDir, kSettingsFileName); }
+QString settingsFilePath(const UComon& state) {
+    return joinPath(state.AppDir, kSettingsFileName);
+}
 
 void setDefaultSettings(UComon& state) {
     state.LastProjectName.clear();

@@ -7,7 +7,8 @@
 namespace zz {
 
 inline const QString ProgramVersion = QStringLiteral("1.002");
-inline const QString kMainTitle = QStringLiteral("Ostrel - Configurator KT883 - Modbus TCP Slave / Modbus Master ");
+inline const QString kMainTitle =
+    QStringLiteral("Ostrel - Configurator KT883 - Modbus TCP Slave / Modbus Master ");
 inline const QString kSoftwareCode = QStringLiteral("KT883");
 inline const QString kSoftwareDescription = QStringLiteral("Modbus TCP Slave / Modbus Master - Converter");
 inline const QString kDefaultIpAddress = QStringLiteral("192.168.2.205");

@@ -43,7 +43,9 @@ void TFOpenConf::Set_Lang() {
     m_cancel->setText(texts[37]);
 }
 
-void TFOpenConf::Load_Existing_Configuration() { m_names = listConfigurations(m_context.state.ProjectsDir); }
+void TFOpenConf::Load_Existing_Configuration() {
+    m_names = listConfigurations(m_context.state.ProjectsDir);
+}
 
 void TFOpenConf::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {

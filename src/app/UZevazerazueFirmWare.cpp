@@ -74,8 +74,12 @@ TFZevazerazueFirmWare::TFZevazerazueFirmWare(AppContext& context, const QString&
     Set_Lang();
     Set_Files(m_state);
 
-    m_context.changeLanguage = [this] { Change_Language(); };
-    m_context.applyUpdateTimerRule = [this] { applyUpdateTimerRule(); };
+    m_context.changeLanguage = [this] {
+        Change_Language();
+    };
+    m_context.applyUpdateTimerRule = [this] {
+        applyUpdateTimerRule();
+    };
     createWindows();
 }
 
@@ -93,7 +97,8 @@ void TFZevazerazueFirmWare::buildControls() {
     m_LL_Update->setOpenExternalLinks(false);
     m_LL_Update->setFocusPolicy(Qt::StrongFocus);
     m_LL_Update->hide();
-    connect(m_LL_Update, &QLabel::linkActivated, this, [this](const QString& link) { m_context.urls.open(link); });
+    connect(m_LL_Update, &QLabel::linkActivated, this,
+            [this](const QString& link) { m_context.urls.open(link); });
     m_Btn_Info = iconButton(QStringLiteral("Btn_Info"), QStyle::SP_MessageBoxInformation, this);
     m_Btn_Opz = iconButton(QStringLiteral("Btn_Opz"), QStyle::SP_FileDialogDetailedView, this);
     m_Btn_Close = iconButton(QStringLiteral("Btn_Close"), QStyle::SP_DialogCloseButton, this);
@@ -105,8 +110,9 @@ void TFZevazerazueFirmWare::buildControls() {
     m_L_Begin = stepLabel(QStringLiteral("L_Begin"), this);
     m_Shape2 = new QFrame(this);
     m_Shape2->setObjectName(QStringLiteral("Shape2"));
-    m_Shape2->setStyleSheet(QStringLiteral("QFrame#Shape2 { background: white; border: 1px solid %1; border-radius: 3px; }")
-                                .arg(style::kFrameColor.name()));
+    m_Shape2->setStyleSheet(
+        QStringLiteral("QFrame#Shape2 { background: white; border: 1px solid %1; border-radius: 3px; }")
+            .arg(style::kFrameColor.name()));
     m_L_Name_Conf = new QLabel(m_Shape2);
     m_L_Name_Conf->setObjectName(QStringLiteral("L_Name_Conf"));
     m_L_Name_Conf_L2 = new QLabel(m_Shape2);
@@ -140,8 +146,9 @@ void TFZevazerazueFirmWare::buildControls() {
     shape1->setFrameShape(QFrame::HLine);
     shape1->setFrameShadow(QFrame::Sunken);
 
-    const QList<FlatButton*> stepButtons = {m_Btn_New,          m_Btn_Open,           m_Btn_Prm_Gen,
-                                            m_Btn_TranslateTable, m_Btn_Enable_Functions, m_Btn_CreateBin_UDP};
+    const QList<FlatButton*> stepButtons = {
+        m_Btn_New,          m_Btn_Open, m_Btn_Prm_Gen, m_Btn_TranslateTable, m_Btn_Enable_Functions,
+        m_Btn_CreateBin_UDP};
     for (FlatButton* button : stepButtons)
         button->setMinimumWidth(190);
     for (FlatButton* button : stepButtons + QList<FlatButton*>{m_Btn_Info, m_Btn_Opz, m_Btn_Close})
@@ -204,8 +211,15 @@ void TFZevazerazueFirmWare::createWindows() {
 }
 
 QList<QWidget*> TFZevazerazueFirmWare::programWindows() const {
-    return {const_cast<TFZevazerazueFirmWare*>(this), m_newProject, m_openConf, m_softOptions, m_about,
-            m_translateTable, m_bootTcp, m_parGen, m_enableFunctions};
+    return {const_cast<TFZevazerazueFirmWare*>(this),
+            m_newProject,
+            m_openConf,
+            m_softOptions,
+            m_about,
+            m_translateTable,
+            m_bootTcp,
+            m_parGen,
+            m_enableFunctions};
 }
 
 void TFZevazerazueFirmWare::Set_Lang() {
@@ -238,8 +252,9 @@ void TFZevazerazueFirmWare::applyConfigurationLabels() {
 
 void TFZevazerazueFirmWare::Change_Language() {
     Set_Lang();
-    for (LanguageAware* window : std::initializer_list<LanguageAware*>{
-             m_newProject, m_openConf, m_parGen, m_softOptions, m_bootTcp, m_translateTable, m_enableFunctions})
+    for (LanguageAware* window :
+         std::initializer_list<LanguageAware*>{m_newProject, m_openConf, m_parGen, m_softOptions, m_bootTcp,
+                                               m_translateTable, m_enableFunctions})
         window->Set_Lang();
 }
 

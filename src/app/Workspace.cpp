@@ -17,13 +17,19 @@ QString withoutTrailingSeparator(QString path) {
     return path;
 }
 
-bool isFolder(const QString& path) { return QFileInfo(path).isDir(); }
+bool isFolder(const QString& path) {
+    return QFileInfo(path).isDir();
+}
 
 } // namespace
 
-QString joinPath(const QString& folder, const QString& name) { return folder + QDir::separator() + name; }
+QString joinPath(const QString& folder, const QString& name) {
+    return folder + QDir::separator() + name;
+}
 
-bool versionTimerWanted(const UComon& state) { return state.EnableInternet && state.EnableUpdateCheck; }
+bool versionTimerWanted(const UComon& state) {
+    return state.EnableInternet && state.EnableUpdateCheck;
+}
 
 void Set_Files(UComon& state) {
     state.ParGenFile = joinPath(state.ProjectDir, QStringLiteral("ParGen.xml"));

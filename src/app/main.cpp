@@ -9,7 +9,6 @@
 #include "widgets/AppStyle.h"
 
 #include <QApplication>
-
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
@@ -32,7 +31,8 @@ int main(int argc, char* argv[]) {
     zz::AppContext context{
         state, dialogs, urls, versionChecker, options.server, {}, {}, zz::makeSystemIcmpEcho(), {}, updater};
 
-    const QString appDir = options.workspace.isEmpty() ? QApplication::applicationDirPath() : options.workspace;
+    const QString appDir =
+        options.workspace.isEmpty() ? QApplication::applicationDirPath() : options.workspace;
     zz::TFZevazerazueFirmWare mainWindow(context, appDir);
     mainWindow.show();
     return app.exec();

@@ -9,9 +9,9 @@
 #include "lang/TextTable.h"
 #include "params/ParGenFile.h"
 #include "params/ParameterChecks.h"
+#include "tables/EnabledFunctions.h"
 #include "tables/TableChecks.h"
 #include "tables/TranslateTableFile.h"
-#include "tables/EnabledFunctions.h"
 
 #include <QFileInfo>
 
@@ -44,7 +44,8 @@ QStringList checkParGen(const QString& configDir) {
         values = parametersFromDocument(doc);
         // The image takes the element found by name; those are the values worth checking.
         if (beginsWithoutItsElement(doc)) {
-            lines.append(kParGenFileName + QStringLiteral(": ") + englishTexts()[added::CheckParGenRootNotFirst]);
+            lines.append(kParGenFileName + QStringLiteral(": ") +
+                         englishTexts()[added::CheckParGenRootNotFirst]);
             values = parametersFromElement(xml::topLevelElement(doc, "General_Parameter"));
         }
     }

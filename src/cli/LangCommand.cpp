@@ -39,7 +39,8 @@ int runLang(const QStringList& args) {
         printErr(QStringLiteral("%1:%2: skipped: %3").arg(file).arg(line.lineNumber).arg(line.reason));
 
     if (json) {
-        printOut(QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(table.entries())).toJson(QJsonDocument::Compact)));
+        printOut(QString::fromUtf8(
+            QJsonDocument(QJsonArray::fromStringList(table.entries())).toJson(QJsonDocument::Compact)));
         return kExitOk;
     }
     for (int i = 0; i < table.TextCount(); ++i) {

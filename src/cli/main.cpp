@@ -3,7 +3,6 @@
 #include "cli/Commands.h"
 
 #include <QCoreApplication>
-
 #include <functional>
 
 namespace {
@@ -36,7 +35,8 @@ void printHelp() {
     zz::cli::printOut(QStringLiteral("usage: zevazerazu-cli COMMAND [ARGS]\n\ncommands:"));
     for (const Command& command : commands())
         zz::cli::printOut(QStringLiteral("  ") + QString::fromUtf8(command.usage));
-    zz::cli::printOut(QStringLiteral("\n  --help                  this text\n  --version               the program version"));
+    zz::cli::printOut(QStringLiteral(
+        "\n  --help                  this text\n  --version               the program version"));
 }
 
 } // namespace
@@ -55,7 +55,8 @@ int main(int argc, char* argv[]) {
         return zz::cli::kExitOk;
     }
     if (name == QStringLiteral("--version")) {
-        zz::cli::printOut(QStringLiteral("zevazerazu-cli %1 (%2)").arg(zz::ProgramVersion, zz::kSoftwareCode));
+        zz::cli::printOut(
+            QStringLiteral("zevazerazu-cli %1 (%2)").arg(zz::ProgramVersion, zz::kSoftwareCode));
         return zz::cli::kExitOk;
     }
     for (const Command& command : commands()) {

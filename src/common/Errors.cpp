@@ -1,7 +1,6 @@
 #include "common/Errors.h"
 
 #include <QDir>
-
 #include <utility>
 
 namespace zz {
@@ -16,7 +15,8 @@ FileError::FileError(QString file, QString problem)
     , m_problem(std::move(problem)) {}
 
 XmlParseError::XmlParseError(QString file, int line, QString parserMessage)
-    : FileError(std::move(file), QStringLiteral("not well-formed XML at line %1: %2").arg(line).arg(parserMessage))
+    : FileError(std::move(file),
+                QStringLiteral("not well-formed XML at line %1: %2").arg(line).arg(parserMessage))
     , m_line(line)
     , m_parserMessage(std::move(parserMessage)) {}
 

@@ -15,7 +15,9 @@ int hexDigitValue(QChar c) {
     return -1;
 }
 
-bool isDecimalDigit(QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; }
+bool isDecimalDigit(QChar c) {
+    return c.unicode() >= u'0' && c.unicode() <= u'9';
+}
 
 } // namespace
 

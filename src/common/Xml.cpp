@@ -4,10 +4,9 @@
 #include "common/FileIo.h"
 
 #include <QStringDecoder>
-
 #include <algorithm>
-#include <optional>
 #include <cstring>
+#include <optional>
 
 namespace zz::xml {
 
@@ -51,7 +50,9 @@ int lineOfOffset(const QByteArray& original, pugi::xml_encoding encoding, std::p
     return static_cast<int>(std::count(bytes.constBegin(), bytes.constBegin() + end, '\n')) + 1;
 }
 
-QString fromUtf8(const char* s) { return QString::fromUtf8(s); }
+QString fromUtf8(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 void appendText(pugi::xml_node node, QString& out) {
     for (pugi::xml_node child : node.children()) {
@@ -80,15 +81,18 @@ struct ByteWriter : pugi::xml_writer {
 
 void parse(pugi::xml_document& doc, const QByteArray& bytes, const QString& fileName) {
     doc.reset();
-    const pugi::xml_parse_result result =
-        doc.load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()), kParseOptions, pugi::encoding_auto);
+    const pugi::xml_parse_result result = doc.load_buffer(
+        bytes.constData(), static_cast<size_t>(bytes.size()), kParseOptions, pugi::encoding_auto);
     if (!result) {
         doc.reset();
-        throw XmlParseError(fileName, lineOfOffset(bytes, result.encoding, result.offset), fromUtf8(result.description()));
+        throw XmlParseError(fileName, lineOfOffset(bytes, result.encoding, result.offset),
+                            fromUtf8(result.description()));
     }
 }
 
-void load(pugi::xml_document& doc, const QString& path) { parse(doc, readWholeFile(path), path); }
+void load(pugi::xml_document& doc, const QString& path) {
+    parse(doc, readWholeFile(path), path);
+}
 
 QByteArray toBytes(const pugi::xml_document& doc) {
     ByteWriter writer;
@@ -96,9 +100,13 @@ QByteArray toBytes(const pugi::xml_document& doc) {
     return writer.bytes;
 }
 
-void save(const pugi::xml_document& doc, const QString& path) { writeFileAtomically(path, toBytes(doc)); }
+void save(const pugi::xml_document& doc, const QString& path) {
+    writeFileAtomically(path, toBytes(doc));
+}
 
-pugi::xml_node firstTopLevelNode(const pugi::xml_document& doc) { return doc.first_child(); }
+pugi::xml_node firstTopLevelNode(const pugi::xml_document& doc) {
+    return doc.first_child();
+}
 
 pugi::xml_node topLevelElement(const pugi::xml_document& doc, const char* name) {
     return childElement(doc, name);

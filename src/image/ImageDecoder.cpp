@@ -4,7 +4,6 @@
 #include "common/FileIo.h"
 
 #include <QFileInfo>
-
 #include <algorithm>
 #include <cstring>
 

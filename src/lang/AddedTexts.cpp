@@ -11,10 +11,11 @@ const std::vector<AddedText>& addedTexts() {
          u"The settings file could not be read, so the default settings are used. It will be kept with the "
          u"suffix .bad when the settings are saved. "},
         {added::SettingsNotSaved, u"The settings could not be saved. "},
-        {added::LanguageFileUnreadable, u"The language file could not be read, so the English texts are used. "},
-        {added::FileUnreadableReplacedOnSave,
-         u"The file could not be read, so nothing is taken from it and the defaults are shown. Saving replaces "
-         u"it. "},
+        {added::LanguageFileUnreadable,
+         u"The language file could not be read, so the English texts are used. "},
+        {added::FileUnreadableReplacedOnSave, u"The file could not be read, so nothing is taken from it and "
+                                              u"the defaults are shown. Saving replaces "
+                                              u"it. "},
         {added::SettingsUnreadable,
          u"The settings file could not be read, so the default settings are used. They replace it when the "
          u"settings are saved. "},
@@ -26,21 +27,22 @@ const std::vector<AddedText>& addedTexts() {
         {added::ParGenUnreadable,
          u"The communication parameters file could not be read, so the default values are shown. "},
         {added::ParGenNotSaved, u"The communication parameters could not be saved. "},
-        {added::ParGenRootNotFirst,
-         u"The communication parameters file does not begin with its parameter element, so the default values "
-         u"are shown, while the device would be sent the values the file holds. It will be kept with the suffix "
-         u".bad when the parameters are saved. "},
-        {added::CheckParGenRootNotFirst,
-         u"does not begin with its parameter element, so the dialog shows the defaults; the values the device "
-         u"would be sent are checked below"},
+        {added::ParGenRootNotFirst, u"The communication parameters file does not begin with its parameter "
+                                    u"element, so the default values "
+                                    u"are shown, while the device would be sent the values the file holds. "
+                                    u"It will be kept with the suffix "
+                                    u".bad when the parameters are saved. "},
+        {added::CheckParGenRootNotFirst, u"does not begin with its parameter element, so the dialog shows "
+                                         u"the defaults; the values the device "
+                                         u"would be sent are checked below"},
         {added::InsertLosesLastRow,
          u"Row 2000 holds data, which is lost when a row is inserted. Insert the row anyway?"},
-        {added::RowsNotSaved,
-         u"The table ends at Row %1, whose Slave ID TCP is empty, so %2 row(s) holding data from there on will "
-         u"not be saved. Save anyway?"},
-        {added::TooManyRows,
-         u"The file %1 holds %2 rows; only the first %3 are shown. The others will not be kept if the table is "
-         u"saved; the file as it is now is then kept with the suffix .bad."},
+        {added::RowsNotSaved, u"The table ends at Row %1, whose Slave ID TCP is empty, so %2 row(s) holding "
+                              u"data from there on will "
+                              u"not be saved. Save anyway?"},
+        {added::TooManyRows, u"The file %1 holds %2 rows; only the first %3 are shown. The others will not "
+                             u"be kept if the table is "
+                             u"saved; the file as it is now is then kept with the suffix .bad."},
         {added::RowLacksAttribute,
          u"Row %1 of the file %2 has no attribute %3, so it and the rows after it are not loaded. Saving "
          u"replaces them with what is shown; the file as it is now is then kept with the suffix .bad."},
@@ -53,9 +55,9 @@ const std::vector<AddedText>& addedTexts() {
          u"replaces them with what is shown; the file as it is now is then kept with the suffix .bad."},
         {added::CheckRootNotFirst,
          u"does not begin with the element that holds its rows, so none of them are used"},
-        {added::TableFileUnreadable,
-         u"The table file could not be read, so nothing is taken from it and the table shows its defaults. It "
-         u"will be kept with the suffix .bad when the table is saved. "},
+        {added::TableFileUnreadable, u"The table file could not be read, so nothing is taken from it and the "
+                                     u"table shows its defaults. It "
+                                     u"will be kept with the suffix .bad when the table is saved. "},
         {added::NoWayToPing,
          u"This computer allows no way to send a ping (no ICMP socket and no ping program), so the device "
          u"cannot be checked. "},

@@ -105,7 +105,9 @@ LanguageFileReport TextTable::LoadLanguageFile(const QString& path) {
     int lineNumber = 0;
     for (const QString& rawLine : lines) {
         ++lineNumber;
-        const auto skip = [&](const QString& reason) { report.skipped.append({lineNumber, reason}); };
+        const auto skip = [&](const QString& reason) {
+            report.skipped.append({lineNumber, reason});
+        };
 
         const QString line = trimBlanks(rawLine);
         if (!line.startsWith(QStringLiteral("STR"))) {

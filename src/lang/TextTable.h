@@ -3,7 +3,6 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
-
 #include <string_view>
 #include <vector>
 
@@ -60,8 +59,8 @@ private:
 QStringList decodeTextLines(const QByteArray& bytes);
 
 struct LanguageLoadResult {
-    QString fileUsed;     // the language file applied, empty when the built-in texts stay
-    QString failure;      // set when a language file exists but could not be read
+    QString fileUsed; // the language file applied, empty when the built-in texts stay
+    QString failure;  // set when a language file exists but could not be read
 };
 
 // Rebuilds the table in English, then applies LanguageDir/LanguageName.lng. When that file

@@ -73,19 +73,20 @@ void FlatButton::paintEvent(QPaintEvent*) {
     const QFontMetrics metrics(font());
     const bool hasIcon = !icon().isNull();
     const int gap = hasIcon && !text().isEmpty() ? 6 : 0;
-    const int contentWidth = (hasIcon ? iconSize().width() : 0) + gap +
-                             (text().isEmpty() ? 0 : metrics.horizontalAdvance(text()));
+    const int contentWidth =
+        (hasIcon ? iconSize().width() : 0) + gap + (text().isEmpty() ? 0 : metrics.horizontalAdvance(text()));
     int x = (width() - contentWidth) / 2;
     if (hasIcon) {
-        const QPixmap pixmap = icon().pixmap(iconSize(), devicePixelRatio(), isEnabled() ? QIcon::Normal : QIcon::Disabled);
+        const QPixmap pixmap =
+            icon().pixmap(iconSize(), devicePixelRatio(), isEnabled() ? QIcon::Normal : QIcon::Disabled);
         painter.drawPixmap(QPoint(x, (height() - iconSize().height()) / 2), pixmap);
         x += iconSize().width() + gap;
     }
     if (!text().isEmpty()) {
         painter.setPen(isEnabled() ? (isDown() ? QColor(Qt::white) : palette().color(QPalette::ButtonText))
                                    : style::kDisabledTextColor);
-        painter.drawText(QRect(x, 0, width() - x, height()), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextShowMnemonic,
-                         text());
+        painter.drawText(QRect(x, 0, width() - x, height()),
+                         Qt::AlignVCenter | Qt::AlignLeft | Qt::TextShowMnemonic, text());
     }
 }
 

@@ -36,7 +36,9 @@ TitleBand::TitleBand(const QString& softwareCode, QWidget* parent)
     layout->addLayout(m_trailing);
 }
 
-void TitleBand::addTrailingWidget(QWidget* widget) { m_trailing->addWidget(widget); }
+void TitleBand::addTrailingWidget(QWidget* widget) {
+    m_trailing->addWidget(widget);
+}
 
 ButtonBand::ButtonBand(QWidget* parent)
     : QFrame(parent)

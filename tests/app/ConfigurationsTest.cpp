@@ -1,4 +1,5 @@
 #include "app/Configurations.h"
+
 #include "app/Workspace.h"
 #include "common/Errors.h"
 #include "support/TestFiles.h"
@@ -6,7 +7,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 namespace zz {
@@ -15,7 +15,9 @@ namespace {
 struct NameCase {
     const char16_t* name;
     bool portable;
-    friend void PrintTo(const NameCase& c, std::ostream* os) { *os << '"' << QString::fromUtf16(c.name).toStdString() << '"'; }
+    friend void PrintTo(const NameCase& c, std::ostream* os) {
+        *os << '"' << QString::fromUtf16(c.name).toStdString() << '"';
+    }
 };
 
 class PortableNameTest : public ::testing::TestWithParam<NameCase> {};
@@ -28,13 +30,13 @@ INSTANTIATE_TEST_SUITE_P(
     Table, PortableNameTest,
     ::testing::Values(NameCase{u"Plant A", true}, NameCase{u"caf\u00E9-2", true}, NameCase{u" lead", true},
                       NameCase{u"a.b", true}, NameCase{u"CONSOLE", true}, NameCase{u"COM10", true},
-                      NameCase{u"", false}, NameCase{u".", false}, NameCase{u"..", false}, NameCase{u"a/b", false},
-                      NameCase{u"a\\b", false}, NameCase{u"a:b", false}, NameCase{u"a*", false},
-                      NameCase{u"a?", false}, NameCase{u"\"q\"", false}, NameCase{u"<x>", false},
-                      NameCase{u"a|b", false}, NameCase{u"tab\there", false}, NameCase{u"trail.", false},
-                      NameCase{u"trail ", false}, NameCase{u"CON", false}, NameCase{u"con", false},
-                      NameCase{u"Nul.txt", false}, NameCase{u"COM1", false}, NameCase{u"lpt9", false},
-                      NameCase{u"AUX", false}, NameCase{u"PRN.x.y", false}));
+                      NameCase{u"", false}, NameCase{u".", false}, NameCase{u"..", false},
+                      NameCase{u"a/b", false}, NameCase{u"a\\b", false}, NameCase{u"a:b", false},
+                      NameCase{u"a*", false}, NameCase{u"a?", false}, NameCase{u"\"q\"", false},
+                      NameCase{u"<x>", false}, NameCase{u"a|b", false}, NameCase{u"tab\there", false},
+                      NameCase{u"trail.", false}, NameCase{u"trail ", false}, NameCase{u"CON", false},
+                      NameCase{u"con", false}, NameCase{u"Nul.txt", false}, NameCase{u"COM1", false},
+                      NameCase{u"lpt9", false}, NameCase{u"AUX", false}, NameCase{u"PRN.x.y", false}));
 
 class ConfigurationsTest : public ::testing::Test {
 protected:
@@ -121,9 +123,9 @@ INSTANTIATE_TEST_SUITE_P(
     Table, TranslateTableFlagTest,
     ::testing::Values(ModeCase{"<General_Parameter><MODE>1</MODE></General_Parameter>", true},
                       ModeCase{"<AnyName><MODE> 1</MODE></AnyName>", true},
-                      ModeCase{"<G><MODE>$1</MODE></G>", true},
-                      ModeCase{"<G><MODE>0</MODE></G>", false}, ModeCase{"<G><MODE>2</MODE></G>", false},
-                      ModeCase{"<G><MODE></MODE></G>", false}, ModeCase{"<G><MODE>1 </MODE></G>", false},
+                      ModeCase{"<G><MODE>$1</MODE></G>", true}, ModeCase{"<G><MODE>0</MODE></G>", false},
+                      ModeCase{"<G><MODE>2</MODE></G>", false}, ModeCase{"<G><MODE></MODE></G>", false},
+                      ModeCase{"<G><MODE>1 </MODE></G>", false},
                       ModeCase{"<G><TCP_IP1>1</TCP_IP1></G>", false},
                       ModeCase{"<!--c--><G><MODE>1</MODE></G>", false}, ModeCase{nullptr, false}));
 

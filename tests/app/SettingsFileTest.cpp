@@ -1,11 +1,11 @@
 #include "app/SettingsFile.h"
+
 #include "app/Workspace.h"
 #include "common/Errors.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 namespace zz {
@@ -48,27 +48,31 @@ INSTANTIATE_TEST_SUITE_P(
                      "<lastinternet><enable_internet>1</enable_internet><enable_update>1</enable_update>"
                      "</lastinternet></Conf_Settings>",
                      "P1", "10.0.0.7", "Italiano", true, true},
-        SettingsCase{"OrderAndOtherElementsDoNotMatter",
-                     "<Other><x/><lastinternet><enable_update>1</enable_update><junk/><enable_internet>1"
-                     "</enable_internet></lastinternet><lastlang><language>De</language><language>Fr</language>"
-                     "</lastlang></Other>",
-                     "", "192.168.2.205", "De", true, true},
-        SettingsCase{"FlagsOnlyForExactOne",
-                     "<C><lastinternet><enable_internet> 1</enable_internet><enable_update>true</enable_update>"
-                     "</lastinternet></C>",
-                     "", "192.168.2.205", "English", false, false},
+        SettingsCase{
+            "OrderAndOtherElementsDoNotMatter",
+            "<Other><x/><lastinternet><enable_update>1</enable_update><junk/><enable_internet>1"
+            "</enable_internet></lastinternet><lastlang><language>De</language><language>Fr</language>"
+            "</lastlang></Other>",
+            "", "192.168.2.205", "De", true, true},
+        SettingsCase{
+            "FlagsOnlyForExactOne",
+            "<C><lastinternet><enable_internet> 1</enable_internet><enable_update>true</enable_update>"
+            "</lastinternet></C>",
+            "", "192.168.2.205", "English", false, false},
         SettingsCase{"MissingEnableInternetDoesNotAffectUpdate",
-                     "<C><lastinternet><enable_update>1</enable_update></lastinternet></C>", "", "192.168.2.205",
-                     "English", false, true},
-        SettingsCase{"TextsTakenAsStored",
-                     "<C><lastipadd><ipaddress> 10.0.0 </ipaddress></lastipadd><lastlang><language></language>"
-                     "</lastlang></C>",
-                     "", " 10.0.0 ", "", false, false},
-        SettingsCase{"LeafOutsideItsGroupIsIgnored", "<C><projectname>P</projectname><ipaddress>1</ipaddress></C>",
-                     "", "192.168.2.205", "English", false, false},
+                     "<C><lastinternet><enable_update>1</enable_update></lastinternet></C>", "",
+                     "192.168.2.205", "English", false, true},
+        SettingsCase{
+            "TextsTakenAsStored",
+            "<C><lastipadd><ipaddress> 10.0.0 </ipaddress></lastipadd><lastlang><language></language>"
+            "</lastlang></C>",
+            "", " 10.0.0 ", "", false, false},
+        SettingsCase{"LeafOutsideItsGroupIsIgnored",
+                     "<C><projectname>P</projectname><ipaddress>1</ipaddress></C>", "", "192.168.2.205",
+                     "English", false, false},
         SettingsCase{"FirstNodeIsACommentSoNothingIsFound",
-                     "<!--c--><C><lastlang><language>De</language></lastlang></C>", "", "192.168.2.205", "English",
-                     false, false}),
+                     "<!--c--><C><lastlang><language>De</language></lastlang></C>", "", "192.168.2.205",
+                     "English", false, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SettingsSaveTest, WritesGroupsInOrderAndReportsAFailedSave) {
@@ -81,11 +85,12 @@ TEST(SettingsSaveTest, WritesGroupsInOrderAndReportsAFailedSave) {
     state.EnableInternet = false;
     state.EnableUpdateCheck = true;
     Save_Setting(state);
-    EXPECT_EQ(test::readFile(dir.filePath(QStringLiteral("Zevazerazu.xml"))),
-              QByteArray("<Conf_Settings><lastproj><projectname>Plant &lt;A&gt; &amp; B</projectname></lastproj>"
-                         "<lastipadd><ipaddress>10.1.2.3</ipaddress></lastipadd><lastlang><language>Deutsch"
-                         "</language></lastlang><lastinternet><enable_internet>0</enable_internet><enable_update>1"
-                         "</enable_update></lastinternet></Conf_Settings>"));
+    EXPECT_EQ(
+        test::readFile(dir.filePath(QStringLiteral("Zevazerazu.xml"))),
+        QByteArray("<Conf_Settings><lastproj><projectname>Plant &lt;A&gt; &amp; B</projectname></lastproj>"
+                   "<lastipadd><ipaddress>10.1.2.3</ipaddress></lastipadd><lastlang><language>Deutsch"
+                   "</language></lastlang><lastinternet><enable_internet>0</enable_internet><enable_update>1"
+                   "</enable_update></lastinternet></Conf_Settings>"));
 
     // Reading back gives the same values.
     UComon reread;

@@ -1,11 +1,11 @@
-#include "app/SettingsFile.h"
 #include "app/Workspace.h"
+
+#include "app/SettingsFile.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 namespace zz {
@@ -37,7 +37,8 @@ TEST_F(WorkspaceTest, FirstRunCreatesTheFoldersAndTakesTheDefaults) {
     EXPECT_FALSE(state.EnableInternet);
     EXPECT_FALSE(state.EnableUpdateCheck);
     EXPECT_FALSE(versionTimerWanted(state));
-    EXPECT_EQ(state.MainTitle, QStringLiteral("Ostrel - Configurator KT883 - Modbus TCP Slave / Modbus Master "));
+    EXPECT_EQ(state.MainTitle,
+              QStringLiteral("Ostrel - Configurator KT883 - Modbus TCP Slave / Modbus Master "));
     EXPECT_EQ(state.SoftwareCode, QStringLiteral("KT883"));
     EXPECT_EQ(state.SoftwareDescription, QStringLiteral("Modbus TCP Slave / Modbus Master - Converter"));
     EXPECT_EQ(state.Texts.TextCount(), 700);
@@ -46,11 +47,12 @@ TEST_F(WorkspaceTest, FirstRunCreatesTheFoldersAndTakesTheDefaults) {
     EXPECT_EQ(state.EnableFunctionsFile, QDir::separator() + QStringLiteral("EnableFunctions.xml"));
 
     Save_Setting(state);
-    EXPECT_EQ(test::readFile(path(QStringLiteral("Zevazerazu.xml"))),
-              QByteArray("<Conf_Settings><lastproj><projectname/></lastproj><lastipadd><ipaddress>192.168.2.205"
-                         "</ipaddress></lastipadd><lastlang><language>English</language></lastlang><lastinternet>"
-                         "<enable_internet>0</enable_internet><enable_update>0</enable_update></lastinternet>"
-                         "</Conf_Settings>"));
+    EXPECT_EQ(
+        test::readFile(path(QStringLiteral("Zevazerazu.xml"))),
+        QByteArray("<Conf_Settings><lastproj><projectname/></lastproj><lastipadd><ipaddress>192.168.2.205"
+                   "</ipaddress></lastipadd><lastlang><language>English</language></lastlang><lastinternet>"
+                   "<enable_internet>0</enable_internet><enable_update>0</enable_update></lastinternet>"
+                   "</Conf_Settings>"));
 }
 
 TEST_F(WorkspaceTest, RemembersTheConfigurationAndItsFiles) {
@@ -75,7 +77,8 @@ TEST_F(WorkspaceTest, DeletedConfigurationIsNotActiveButItsNameIsWrittenBack) {
     EXPECT_EQ(state.ProjectDir, QString());
     EXPECT_EQ(state.LastProjectName, QStringLiteral("Gone"));
     Save_Setting(state);
-    EXPECT_TRUE(test::readFile(path(QStringLiteral("Zevazerazu.xml"))).contains("<projectname>Gone</projectname>"));
+    EXPECT_TRUE(
+        test::readFile(path(QStringLiteral("Zevazerazu.xml"))).contains("<projectname>Gone</projectname>"));
 }
 
 TEST_F(WorkspaceTest, BrokenSettingsFileGivesDefaultsAndIsKeptAsBadAtTheNextSave) {
@@ -87,7 +90,7 @@ TEST_F(WorkspaceTest, BrokenSettingsFileGivesDefaultsAndIsKeptAsBadAtTheNextSave
     EXPECT_TRUE(report.problems[0].contains(QStringLiteral("line 2")));
     EXPECT_EQ(state.LastProjectName, QString());
     EXPECT_EQ(state.LanguageName, QStringLiteral("English"));
-    EXPECT_EQ(state.Texts[0], QStringLiteral("Begin")); // the rest of the start-up ran
+    EXPECT_EQ(state.Texts[0], QStringLiteral("Begin"));                        // the rest of the start-up ran
     EXPECT_EQ(test::readFile(path(QStringLiteral("Zevazerazu.xml"))), broken); // untouched until saved
 
     Save_Setting(state);

@@ -5,7 +5,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 namespace zz {
@@ -31,10 +30,11 @@ protected:
 
 // Every row of the language-file edge cases, in one file each way it may be encoded.
 TEST_F(CliLangTest, JsonReproducesTheEdgeCasesInEveryEncoding) {
-    const QString lines = QStringLiteral(
-        "STR12 = Hello\nSTR20=Hello\nSTR5=Hi\nSTR700 = x\nSTR-1 = x\nstr13 = x\n  STR14 = x\n"
-        "STR9 = None /#/ shown when nothing is open\nSTR10 = /#/ note\nSTR44 =\u00B6 / \u00B6\nSTR43 =\u00B6\n"
-        "STR15 = A\nSTR15 = B\n");
+    const QString lines =
+        QStringLiteral("STR12 = Hello\nSTR20=Hello\nSTR5=Hi\nSTR700 = x\nSTR-1 = x\nstr13 = x\n  STR14 = x\n"
+                       "STR9 = None /#/ shown when nothing is open\nSTR10 = /#/ note\nSTR44 =\u00B6 / "
+                       "\u00B6\nSTR43 =\u00B6\n"
+                       "STR15 = A\nSTR15 = B\n");
     QByteArray utf16("\xFF\xFE");
     for (const QChar c : lines)
         utf16.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
@@ -51,7 +51,8 @@ TEST_F(CliLangTest, JsonReproducesTheEdgeCasesInEveryEncoding) {
     expected.set(15, QStringLiteral("B"));
 
     for (const QByteArray& bytes : encodings) {
-        const test::CliResult result = test::runCli({QStringLiteral("lang"), QStringLiteral("--json"), write(bytes)});
+        const test::CliResult result =
+            test::runCli({QStringLiteral("lang"), QStringLiteral("--json"), write(bytes)});
         ASSERT_EQ(result.exitCode, 0) << result.err.constData();
         const QStringList entries = jsonStrings(result.out);
         ASSERT_EQ(entries.size(), 700);
@@ -64,8 +65,8 @@ TEST_F(CliLangTest, JsonReproducesTheEdgeCasesInEveryEncoding) {
 }
 
 TEST_F(CliLangTest, PlainOutputListsOnlyChangedEntriesAsLinesThatReadBack) {
-    const test::CliResult result =
-        test::runCli({QStringLiteral("lang"), write("STR12 = Ciao\nSTR44 =\xC2\xB6 - \xC2\xB6\nSTR0 = Begin\n")});
+    const test::CliResult result = test::runCli(
+        {QStringLiteral("lang"), write("STR12 = Ciao\nSTR44 =\xC2\xB6 - \xC2\xB6\nSTR0 = Begin\n")});
     ASSERT_EQ(result.exitCode, 0) << result.err.constData();
     EXPECT_EQ(result.out, QByteArray("STR12 = Ciao\nSTR44 = \xC2\xB6 - \xC2\xB6\n"));
 
@@ -75,7 +76,8 @@ TEST_F(CliLangTest, PlainOutputListsOnlyChangedEntriesAsLinesThatReadBack) {
 }
 
 TEST_F(CliLangTest, MissingFileAndBadUsageFail) {
-    const test::CliResult missing = test::runCli({QStringLiteral("lang"), dir.filePath(QStringLiteral("none.lng"))});
+    const test::CliResult missing =
+        test::runCli({QStringLiteral("lang"), dir.filePath(QStringLiteral("none.lng"))});
     EXPECT_NE(missing.exitCode, 0);
     EXPECT_TRUE(missing.err.contains("none.lng")) << missing.err.constData();
     EXPECT_NE(test::runCli({QStringLiteral("lang")}).exitCode, 0);

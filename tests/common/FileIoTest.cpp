@@ -1,11 +1,11 @@
-#include "common/Errors.h"
 #include "common/FileIo.h"
+
+#include "common/Errors.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 namespace zz {

@@ -1,7 +1,6 @@
 #include "common/TextRules.h"
 
 #include <gtest/gtest.h>
-
 #include <limits>
 
 namespace zz {
@@ -10,7 +9,9 @@ namespace {
 struct NumberCase {
     const char16_t* text;
     std::optional<std::int32_t> expected;
-    friend void PrintTo(const NumberCase& c, std::ostream* os) { *os << '"' << QString::fromUtf16(c.text).toStdString() << '"'; }
+    friend void PrintTo(const NumberCase& c, std::ostream* os) {
+        *os << '"' << QString::fromUtf16(c.text).toStdString() << '"';
+    }
 };
 
 class WholeNumberTest : public ::testing::TestWithParam<NumberCase> {};
@@ -40,12 +41,11 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{u"\uFF11", kNaN} /* full-width digit one */, NumberCase{u"12abc", kNaN},
         // 32-bit limits: decimal must fit, hexadecimal is taken as the 32-bit pattern
         NumberCase{u"2147483647", std::numeric_limits<std::int32_t>::max()},
-        NumberCase{u"-2147483648", std::numeric_limits<std::int32_t>::min()},
-        NumberCase{u"2147483648", kNaN}, NumberCase{u"-2147483649", kNaN},
-        NumberCase{u"99999999999999999999", kNaN}, NumberCase{u"$7FFFFFFF", 2147483647},
-        NumberCase{u"$FFFFFFFF", -1}, NumberCase{u"0x80000000", std::numeric_limits<std::int32_t>::min()},
-        NumberCase{u"$000000000FF", 255}, NumberCase{u"$100000000", kNaN}, NumberCase{u"-$1", -1},
-        NumberCase{u"-$FFFFFFFF", 1}));
+        NumberCase{u"-2147483648", std::numeric_limits<std::int32_t>::min()}, NumberCase{u"2147483648", kNaN},
+        NumberCase{u"-2147483649", kNaN}, NumberCase{u"99999999999999999999", kNaN},
+        NumberCase{u"$7FFFFFFF", 2147483647}, NumberCase{u"$FFFFFFFF", -1},
+        NumberCase{u"0x80000000", std::numeric_limits<std::int32_t>::min()}, NumberCase{u"$000000000FF", 255},
+        NumberCase{u"$100000000", kNaN}, NumberCase{u"-$1", -1}, NumberCase{u"-$FFFFFFFF", 1}));
 
 TEST(TrimBlanksTest, RemovesEveryControlCharacterAndBlankAtBothEnds) {
     EXPECT_EQ(trimBlanks(u" \t\r\n\x01 a b \x1F\x20"), QStringLiteral("a b"));

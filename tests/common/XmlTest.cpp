@@ -1,10 +1,10 @@
-#include "common/Errors.h"
 #include "common/Xml.h"
+
+#include "common/Errors.h"
 #include "support/QtPrinters.h"
 #include "support/TestFiles.h"
 
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 namespace zz {

@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 namespace zz {
@@ -32,14 +31,18 @@ protected:
         nameField()->clear();
         QTest::keyClicks(nameField(), text);
     }
-    void clickOk() { QTest::mouseClick(dialog->findChild<FlatButton*>(QStringLiteral("Btn_OK")), Qt::LeftButton); }
+    void clickOk() {
+        QTest::mouseClick(dialog->findChild<FlatButton*>(QStringLiteral("Btn_OK")), Qt::LeftButton);
+    }
 };
 
 TEST_F(NewProjectDialogTest, ShowsItsTextsAndStartsEmptyWithTheFocusInTheName) {
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Create New Configuration"));
     EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("L_SW_Code"))->text(), QStringLiteral("KT883"));
-    EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("L_SW_Desc"))->text(), QStringLiteral("Create New Configuration"));
-    EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("Name of the new Configuration"));
+    EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("L_SW_Desc"))->text(),
+              QStringLiteral("Create New Configuration"));
+    EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+              QStringLiteral("Name of the new Configuration"));
     EXPECT_EQ(dialog->findChild<FlatButton*>(QStringLiteral("Btn_OK"))->text(), QStringLiteral("OK"));
     EXPECT_EQ(dialog->findChild<FlatButton*>(QStringLiteral("Btn_Cancel"))->text(), QStringLiteral("Cancel"));
     type(QStringLiteral("left over"));
@@ -57,7 +60,8 @@ TEST_F(NewProjectDialogTest, EachRefusalShowsItsTextAndKeepsTheTypedName) {
     };
     const Case cases[] = {
         {QString(), QStringLiteral("Error! Name Project is not valid")},
-        {QStringLiteral("Existing"), QStringLiteral("Error! Name project is not valid because directory already exists")},
+        {QStringLiteral("Existing"),
+         QStringLiteral("Error! Name project is not valid because directory already exists")},
         {QStringLiteral("a:b"), QStringLiteral("Error! Name project is not valid")},
         {QStringLiteral("sub/dir"), QStringLiteral("Error! Name project is not valid")},
         {QStringLiteral("CON"), QStringLiteral("Error! Name project is not valid")},
@@ -145,7 +149,8 @@ TEST_F(OpenConfDialogTest, ClickingAndTheKeyboardChooseAndTheNameIsKeptWhenTheLi
     make({"One", "Two"});
     open();
     const int other = 1 - list()->currentRow();
-    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(list()->item(other)).center());
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                      list()->visualItemRect(list()->item(other)).center());
     EXPECT_EQ(dialog->Name_Conf, list()->item(other)->text());
     QTest::keyClick(list(), other == 1 ? Qt::Key_Up : Qt::Key_Down);
     EXPECT_EQ(dialog->Name_Conf, list()->item(1 - other)->text());

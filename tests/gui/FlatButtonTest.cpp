@@ -1,10 +1,10 @@
-#include "widgets/AppStyle.h"
 #include "widgets/FlatButton.h"
+
+#include "widgets/AppStyle.h"
 
 #include <QDialog>
 #include <QTest>
 #include <QVBoxLayout>
-
 #include <gtest/gtest.h>
 
 namespace zz {
@@ -57,7 +57,8 @@ TEST(FlatButtonTest, FillIsOrangeWhilePressedHotWhileHoveredAndKeyboardWorks) {
     button->setEnabled(false);
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(clicks, 1);
-    EXPECT_GT(button->sizeHint().width(), QFontMetrics(button->font()).horizontalAdvance(QStringLiteral("Go")));
+    EXPECT_GT(button->sizeHint().width(),
+              QFontMetrics(button->font()).horizontalAdvance(QStringLiteral("Go")));
 }
 
 } // namespace

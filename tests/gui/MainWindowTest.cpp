@@ -12,9 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
-
 #include <gtest/gtest.h>
-
 #include <memory>
 
 namespace zz {
@@ -29,8 +27,7 @@ protected:
         window = std::make_unique<TFZevazerazueFirmWare>(world.context, world.dir.path());
         window->show();
     }
-    template <typename T = QWidget>
-    T* control(const char* name) const {
+    template <typename T = QWidget> T* control(const char* name) const {
         T* widget = window->findChild<T*>(QString::fromUtf8(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
@@ -53,7 +50,8 @@ protected:
 
 TEST_F(MainWindowTest, FirstRunShowsTheStepsAndWritesTheDefaultSettingsOnClose) {
     start();
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Ostrel - Configurator KT883 - Modbus TCP Slave / Modbus Master "));
+    EXPECT_EQ(window->windowTitle(),
+              QStringLiteral("Ostrel - Configurator KT883 - Modbus TCP Slave / Modbus Master "));
     EXPECT_EQ(labelText("L_SW_Code"), QStringLiteral("KT883"));
     EXPECT_EQ(labelText("L_SW_Desc"), QStringLiteral("Modbus TCP Slave / Modbus Master - Converter"));
     EXPECT_EQ(labelText("L_Begin"), QStringLiteral("Begin"));
@@ -76,11 +74,12 @@ TEST_F(MainWindowTest, FirstRunShowsTheStepsAndWritesTheDefaultSettingsOnClose) 
 
     click("Btn_Close");
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(test::readFile(world.path(QStringLiteral("Zevazerazu.xml"))),
-              QByteArray("<Conf_Settings><lastproj><projectname/></lastproj><lastipadd><ipaddress>192.168.2.205"
-                         "</ipaddress></lastipadd><lastlang><language>English</language></lastlang><lastinternet>"
-                         "<enable_internet>0</enable_internet><enable_update>0</enable_update></lastinternet>"
-                         "</Conf_Settings>"));
+    EXPECT_EQ(
+        test::readFile(world.path(QStringLiteral("Zevazerazu.xml"))),
+        QByteArray("<Conf_Settings><lastproj><projectname/></lastproj><lastipadd><ipaddress>192.168.2.205"
+                   "</ipaddress></lastipadd><lastlang><language>English</language></lastlang><lastinternet>"
+                   "<enable_internet>0</enable_internet><enable_update>0</enable_update></lastinternet>"
+                   "</Conf_Settings>"));
 }
 
 TEST_F(MainWindowTest, CreatesEveryWindowOnceInOrderAndKeepsTheTabOrder) {
@@ -88,11 +87,13 @@ TEST_F(MainWindowTest, CreatesEveryWindowOnceInOrderAndKeepsTheTabOrder) {
     QStringList names;
     for (QWidget* w : window->programWindows())
         names.append(w->objectName());
-    EXPECT_EQ(names, (QStringList{"FZevazerazueFirmWare", "FNew_Project", "FOpenConf", "FSoftOptions", "FAbout",
-                                  "FTranslateTable_914", "FBootTCP", "FParGen2", "FEnableFunctions"}));
+    EXPECT_EQ(names,
+              (QStringList{"FZevazerazueFirmWare", "FNew_Project", "FOpenConf", "FSoftOptions", "FAbout",
+                           "FTranslateTable_914", "FBootTCP", "FParGen2", "FEnableFunctions"}));
 
-    const QStringList tabOrder = {"LL_Update", "Btn_Info", "Btn_Opz", "Btn_Close", "Btn_New", "Btn_Open",
-                                  "Btn_Prm_Gen", "Btn_CreateBin_UDP", "Btn_TranslateTable", "Btn_Enable_Functions"};
+    const QStringList tabOrder = {
+        "LL_Update", "Btn_Info",    "Btn_Opz",           "Btn_Close",          "Btn_New",
+        "Btn_Open",  "Btn_Prm_Gen", "Btn_CreateBin_UDP", "Btn_TranslateTable", "Btn_Enable_Functions"};
     // The focus chain, keeping only the controls that take the focus with Tab.
     QStringList chain;
     QWidget* w = control("LL_Update");
@@ -109,7 +110,8 @@ TEST_F(MainWindowTest, StepsTwoToFiveRefuseWithoutAConfiguration) {
     start();
     EXPECT_EQ(labelText("L_Name_Conf"), QStringLiteral("None Configuration Opened "));
     control<FlatButton>("Btn_TranslateTable")->setEnabled(true); // even if it could be clicked
-    for (const char* button : {"Btn_Prm_Gen", "Btn_TranslateTable", "Btn_Enable_Functions", "Btn_CreateBin_UDP"}) {
+    for (const char* button :
+         {"Btn_Prm_Gen", "Btn_TranslateTable", "Btn_Enable_Functions", "Btn_CreateBin_UDP"}) {
         world.dialogs.errors.clear();
         click(button);
         EXPECT_EQ(world.dialogs.errors, QStringList{QStringLiteral("Error! Project not Valid")}) << button;
@@ -148,7 +150,8 @@ TEST_F(MainWindowTest, BrokenParameterFileDisablesTheStepAndSaysWhichFile) {
     start();
     EXPECT_FALSE(control<FlatButton>("Btn_TranslateTable")->isEnabled());
     ASSERT_EQ(world.dialogs.errors.size(), 1);
-    EXPECT_TRUE(world.dialogs.errors[0].contains(QStringLiteral("ParGen.xml"))) << qPrintable(world.dialogs.errors[0]);
+    EXPECT_TRUE(world.dialogs.errors[0].contains(QStringLiteral("ParGen.xml")))
+        << qPrintable(world.dialogs.errors[0]);
     EXPECT_TRUE(world.dialogs.errors[0].contains(QStringLiteral("line 1")));
 }
 
@@ -159,7 +162,8 @@ TEST_F(MainWindowTest, NewConfigurationAfterANatOneLeavesTheStepDisabled) {
     ASSERT_TRUE(control<FlatButton>("Btn_TranslateTable")->isEnabled());
 
     test::whenModalOpens(QStringLiteral("FNew_Project"), [](QWidget* dialog) {
-        QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("E_New_Proj")), QStringLiteral("Fresh"));
+        QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("E_New_Proj")),
+                         QStringLiteral("Fresh"));
         QTest::keyClick(dialog->findChild<QLineEdit*>(QStringLiteral("E_New_Proj")), Qt::Key_Return);
     });
     click("Btn_New");
@@ -223,10 +227,14 @@ TEST_F(MainWindowTest, LanguageChangeReachesEveryWindowShownOrHiddenButNotTheAbo
 
     EXPECT_EQ(labelText("L_Begin"), QStringLiteral("Inizio"));
     EXPECT_EQ(labelText("L_Name_Conf"), QStringLiteral("Nessuna configurazione "));
-    const std::pair<const char*, const char*> captions[] = {
-        {"FNew_Project", "Crea configurazione"}, {"FOpenConf", "Apri"},       {"FSoftOptions", "Opzioni"},
-        {"FBootTCP", "Aggiorna"},                {"FParGen2", "Comunicazione"}, {"FTranslateTable_914", "Tabella"},
-        {"FEnableFunctions", "Funzioni"},        {"FAbout", "About..."}};
+    const std::pair<const char*, const char*> captions[] = {{"FNew_Project", "Crea configurazione"},
+                                                            {"FOpenConf", "Apri"},
+                                                            {"FSoftOptions", "Opzioni"},
+                                                            {"FBootTCP", "Aggiorna"},
+                                                            {"FParGen2", "Comunicazione"},
+                                                            {"FTranslateTable_914", "Tabella"},
+                                                            {"FEnableFunctions", "Funzioni"},
+                                                            {"FAbout", "About..."}};
     for (const auto& [name, caption] : captions) {
         QWidget* dialog = window->findChild<QWidget*>(QString::fromUtf8(name));
         ASSERT_NE(dialog, nullptr) << name;
@@ -302,7 +310,8 @@ TEST_F(MainWindowTest, UpdateStopsWithAnErrorWhenTheImageCannotBeComposedOrWritt
     test::writeFile(world.path(QStringLiteral("PROJECTS/P/var.xml")), "<TCP_TO_RTU><row");
     click("Btn_CreateBin_UDP");
     ASSERT_EQ(world.dialogs.errors.size(), 1);
-    EXPECT_TRUE(world.dialogs.errors[0].contains(QStringLiteral("var.xml"))) << qPrintable(world.dialogs.errors[0]);
+    EXPECT_TRUE(world.dialogs.errors[0].contains(QStringLiteral("var.xml")))
+        << qPrintable(world.dialogs.errors[0]);
     EXPECT_EQ(test::readFile(bank), QByteArray("earlier image"));
 
     // A bank file that cannot be written: a folder stands in its place.
@@ -312,7 +321,8 @@ TEST_F(MainWindowTest, UpdateStopsWithAnErrorWhenTheImageCannotBeComposedOrWritt
     world.dialogs.errors.clear();
     click("Btn_CreateBin_UDP");
     ASSERT_EQ(world.dialogs.errors.size(), 1);
-    EXPECT_TRUE(world.dialogs.errors[0].contains(QStringLiteral("bank_k.bin"))) << qPrintable(world.dialogs.errors[0]);
+    EXPECT_TRUE(world.dialogs.errors[0].contains(QStringLiteral("bank_k.bin")))
+        << qPrintable(world.dialogs.errors[0]);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 

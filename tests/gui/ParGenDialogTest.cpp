@@ -655,11 +655,13 @@ TEST_F(ParGenDialogTest, AFileThatIsNotWellFormedIsReportedShowsDefaultsAndIsKep
 }
 
 TEST_F(ParGenDialogTest, ValuesBehindACommentAreReportedAndKeptOnSave) {
-    const QByteArray handEdited = "<!-- by hand --><General_Parameter><TCP_PORT>600</TCP_PORT></General_Parameter>";
+    const QByteArray handEdited =
+        "<!-- by hand --><General_Parameter><TCP_PORT>600</TCP_PORT></General_Parameter>";
     test::writeFile(file, handEdited);
     open();
     ASSERT_TRUE(test::waitUntil([this] { return !world.dialogs.errors.isEmpty(); }));
-    EXPECT_TRUE(world.dialogs.errors.first().startsWith(world.state.Texts[633])) << world.dialogs.errors.first().toStdString();
+    EXPECT_TRUE(world.dialogs.errors.first().startsWith(world.state.Texts[633]))
+        << world.dialogs.errors.first().toStdString();
     EXPECT_EQ(text("E_ModbusTCPSlave_Port"), QStringLiteral("502"));
     click("Btn_OK");
     EXPECT_EQ(test::readFile(file + QStringLiteral(".bad")), handEdited);

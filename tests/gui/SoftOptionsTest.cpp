@@ -502,8 +502,10 @@ TEST_F(SoftOptionsTest, CheckRefusedAtOnceSaysNoUpdateAndFreesTheButton) {
     runWorkspaceStartUp(world.state, world.dir.path());
     world.state.EnableInternet = world.state.EnableUpdateCheck = true;
     RefusingChecker refusing;
-    AppContext context{world.state,   world.dialogs, world.urls,           refusing,      world.context.server,
-                       {},            {},            world.context.icmpEcho, world.context.pingLimits, world.updater};
+    AppContext context{world.state,  world.dialogs,          world.urls,
+                       refusing,     world.context.server,   {},
+                       {},           world.context.icmpEcho, world.context.pingLimits,
+                       world.updater};
     TFSoftOptions dialog(context, nullptr);
     dialog.show();
     auto* check = dialog.findChild<FlatButton*>(QStringLiteral("Btn_Check_Update"));

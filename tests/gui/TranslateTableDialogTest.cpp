@@ -404,7 +404,8 @@ TEST_F(TranslateTableDialogTest, AFileThatCannotBeReadIsReportedAndReplacedOnSav
         GTEST_SKIP() << "no way to make a file that cannot be read";
     dialog->show();
     ASSERT_TRUE(test::waitUntil([this] { return !world.dialogs.errors.isEmpty(); }));
-    EXPECT_TRUE(world.dialogs.errors.first().startsWith(world.state.Texts[616])) << world.dialogs.errors.first().toStdString();
+    EXPECT_TRUE(world.dialogs.errors.first().startsWith(world.state.Texts[616]))
+        << world.dialogs.errors.first().toStdString();
     // An emulated unreadable file is a link that a save would follow; a real one is replaced.
     if (QFileInfo(file()).isSymLink())
         QFile::remove(file());

@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 namespace zz {
@@ -61,16 +60,20 @@ TEST_P(LanguageLineTest, AppliesOneLine) {
 INSTANTIATE_TEST_SUITE_P(
     EdgeCases, LanguageLineTest,
     ::testing::Values(LineCase{"STR12 = Hello", 12, "Hello"}, LineCase{"STR12=Hello", 1, "Hello"},
-                      LineCase{"STR5=Hi", -1, ""}, LineCase{"STR700 = x", -1, ""}, LineCase{"STR-1 = x", -1, ""},
-                      LineCase{"str12 = x", -1, ""}, LineCase{"  STR12 = x", 12, "x"},
-                      LineCase{"\tSTR12 = x\t", 12, "x"},
+                      LineCase{"STR5=Hi", -1, ""}, LineCase{"STR700 = x", -1, ""},
+                      LineCase{"STR-1 = x", -1, ""}, LineCase{"str12 = x", -1, ""},
+                      LineCase{"  STR12 = x", 12, "x"}, LineCase{"\tSTR12 = x\t", 12, "x"},
                       LineCase{"STR9 = None /#/ shown when nothing is open", 9, "None"},
                       LineCase{"STR9 = /#/ note", -1, ""}, LineCase{"STR45 =\xC2\xB6 / \xC2\xB6", 45, " / "},
-                      LineCase{"STR44 =\xC2\xB6", 44, ""}, LineCase{"STR12 = \xC2\xB6  Hello \xC2\xB6 tail", 12, "  Hello "},
-                      LineCase{"STR12 = a\xC2\xB6" "b", 12, "a"}, LineCase{"STR12 = ", -1, ""},
-                      LineCase{"STR12 Hello", -1, ""}, LineCase{"STRq1 = y", -1, ""},
-                      LineCase{"STR$A = ten", 10, "ten"}, LineCase{"STR 699 = last", 699, "last"},
-                      LineCase{"STR12 = a = b", 12, "a = b"}, LineCase{"; STR12 = x", -1, ""}));
+                      LineCase{"STR44 =\xC2\xB6", 44, ""},
+                      LineCase{"STR12 = \xC2\xB6  Hello \xC2\xB6 tail", 12, "  Hello "},
+                      LineCase{"STR12 = a\xC2\xB6"
+                               "b",
+                               12, "a"},
+                      LineCase{"STR12 = ", -1, ""}, LineCase{"STR12 Hello", -1, ""},
+                      LineCase{"STRq1 = y", -1, ""}, LineCase{"STR$A = ten", 10, "ten"},
+                      LineCase{"STR 699 = last", 699, "last"}, LineCase{"STR12 = a = b", 12, "a = b"},
+                      LineCase{"; STR12 = x", -1, ""}));
 
 TEST_F(LanguageFileTest, LaterLinesOverrideEarlierOnes) {
     apply("STR12 = A\nSTR12 = B\n");
@@ -94,7 +97,8 @@ TEST_F(LanguageFileTest, ReportsEverySkippedLineWithItsReason) {
 }
 
 TEST_F(LanguageFileTest, ReadsEveryEncodingAndLineEnd) {
-    const QString content = QStringLiteral("STR12 = Gr\u00FC\u00DFe \u20AC\rSTR13 = N\u00B0\nSTR14 = \u00B6 x \u00B6\r\n");
+    const QString content =
+        QStringLiteral("STR12 = Gr\u00FC\u00DFe \u20AC\rSTR13 = N\u00B0\nSTR14 = \u00B6 x \u00B6\r\n");
     struct Encoding {
         const char* name;
         QByteArray bytes;
@@ -109,7 +113,8 @@ TEST_F(LanguageFileTest, ReadsEveryEncodingAndLineEnd) {
         {"utf-8 with mark", QByteArray("\xEF\xBB\xBF") + content.toUtf8()},
         {"utf-16le", utf16le},
         {"utf-16be", utf16be},
-        {"windows-1252", QByteArray("STR12 = Gr\xFC\xDF" "e \x80\rSTR13 = N\xB0\nSTR14 = \xB6 x \xB6\r\n")},
+        {"windows-1252", QByteArray("STR12 = Gr\xFC\xDF"
+                                    "e \x80\rSTR13 = N\xB0\nSTR14 = \xB6 x \xB6\r\n")},
     };
     for (const Encoding& e : encodings) {
         table.LoadDefaultTexts();

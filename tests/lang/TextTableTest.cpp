@@ -1,5 +1,6 @@
-#include "lang/AddedTexts.h"
 #include "lang/TextTable.h"
+
+#include "lang/AddedTexts.h"
 
 #include <gtest/gtest.h>
 

@@ -55,10 +55,11 @@ TEST_F(CheckCommandTest, FileIsReadAsTheDialogReadsIt) {
     writeParGen("<!--c--><General_Parameter><TCP_PORT>-1</TCP_PORT></General_Parameter>");
     const test::CliResult result = check();
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.out,
-              QByteArray("ParGen.xml: does not begin with its parameter element, so the dialog shows the defaults; "
-                         "the values the device would be sent are checked below\n"
-                         "ParGen.xml: Error  Modbus TCP Slave!! PORT must be between 0 and 65535\n"));
+    EXPECT_EQ(
+        result.out,
+        QByteArray("ParGen.xml: does not begin with its parameter element, so the dialog shows the defaults; "
+                   "the values the device would be sent are checked below\n"
+                   "ParGen.xml: Error  Modbus TCP Slave!! PORT must be between 0 and 65535\n"));
 }
 
 TEST_F(CheckCommandTest, NotWellFormedFileIsAnErrorNamingFileAndLine) {
@@ -79,16 +80,19 @@ TEST_F(CheckCommandTest, UnreadableFileIsAnError) {
 
 TEST_F(CheckCommandTest, TableFilesAreCheckedTooAndOneBrokenFileDoesNotHideTheOthers) {
     writeParGen("<General_Parameter><TCP_PORT>65536</TCP_PORT></General_Parameter>");
-    test::writeFile(dir.filePath(QStringLiteral("var.xml")),
-                    "<TCP_TO_RTU><row DATA_TYPE=\"3\" TCP_ADD_DEV=\"1\" TCP_ADDRESS=\"0\" RTU_ADD_DEV=\"1\" "
-                    "RTU_ADDRESS=\"0\" N_POINT=\"1\" MNEMONIC=\"\"/><row DATA_TYPE=\"1\" TCP_ADD_DEV=\"0\" "
-                    "TCP_ADDRESS=\"0\" RTU_ADD_DEV=\"1\" RTU_ADDRESS=\"0\" N_POINT=\"1\" MNEMONIC=\"\"/></TCP_TO_RTU>");
+    test::writeFile(
+        dir.filePath(QStringLiteral("var.xml")),
+        "<TCP_TO_RTU><row DATA_TYPE=\"3\" TCP_ADD_DEV=\"1\" TCP_ADDRESS=\"0\" RTU_ADD_DEV=\"1\" "
+        "RTU_ADDRESS=\"0\" N_POINT=\"1\" MNEMONIC=\"\"/><row DATA_TYPE=\"1\" TCP_ADD_DEV=\"0\" "
+        "TCP_ADDRESS=\"0\" RTU_ADD_DEV=\"1\" RTU_ADDRESS=\"0\" N_POINT=\"1\" MNEMONIC=\"\"/></TCP_TO_RTU>");
     test::CliResult result = check();
     EXPECT_EQ(result.exitCode, 1) << result.err.constData();
-    EXPECT_EQ(result.out, QByteArray("ParGen.xml: Error  Modbus TCP Slave!! PORT must be between 0 and 65535\n"
-                                     "var.xml: Error in Row 2!! Slave ID TCP must be between 1 and 247\n"));
+    EXPECT_EQ(result.out,
+              QByteArray("ParGen.xml: Error  Modbus TCP Slave!! PORT must be between 0 and 65535\n"
+                         "var.xml: Error in Row 2!! Slave ID TCP must be between 1 and 247\n"));
 
-    test::writeFile(dir.filePath(QStringLiteral("EnableFunctions.xml")), "<EnabledFunctions><row FunNum=\"1\"");
+    test::writeFile(dir.filePath(QStringLiteral("EnableFunctions.xml")),
+                    "<EnabledFunctions><row FunNum=\"1\"");
     result = check();
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_TRUE(result.out.contains("var.xml: Error in Row 2")) << result.out.constData();
@@ -98,7 +102,8 @@ TEST_F(CheckCommandTest, TableFilesAreCheckedTooAndOneBrokenFileDoesNotHideTheOt
                     "<EnabledFunctions><row FunNum=\"1\" Mnemonic=\"\"/></EnabledFunctions>");
     result = check();
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_TRUE(result.out.contains("EnableFunctions.xml: Row 1 has no attribute Enabled")) << result.out.constData();
+    EXPECT_TRUE(result.out.contains("EnableFunctions.xml: Row 1 has no attribute Enabled"))
+        << result.out.constData();
 }
 
 TEST_F(CheckCommandTest, BadUsageIsAnError) {

@@ -312,7 +312,8 @@ TEST_F(ParGenBrokenFileTest, ValuesBehindADeclarationOrCommentAreNotReplacedUnno
         TextTable english;
         english.LoadDefaultTexts();
         const QString box = readFailureText(english, reading);
-        EXPECT_TRUE(box.startsWith(QStringLiteral("The communication parameters file does not begin"))) << lead;
+        EXPECT_TRUE(box.startsWith(QStringLiteral("The communication parameters file does not begin")))
+            << lead;
         EXPECT_TRUE(box.contains(QStringLiteral("ParGen.xml"))) << box.toStdString();
     }
     write("<General_Parameter><TCP_PORT>600</TCP_PORT></General_Parameter><!--SW_VERSION = 1.002-->");

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "support/QtPrinters.h"
+
 #include <QByteArray>
 #include <QStringList>
-
-#include "support/QtPrinters.h"
 
 namespace zz::test {
 

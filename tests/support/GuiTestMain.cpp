@@ -1,10 +1,8 @@
 #include "widgets/AppStyle.h"
 
 #include <QApplication>
-
-#include <gtest/gtest.h>
-
 #include <cstdio>
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -78,8 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SystemIcmpEchoTest, TextsThatAreNoAddressAreErrorsAndSendNothing) {
     SystemIcmpEcho echo;
-    for (const char* host :
-         {"300.1.1.1", "a.b.c.d", "10.0.0", "", "127.0.0.1.5", "localhost", "-c.1.2.3", "127.000.0.1", " 127.0.0.1"}) {
+    for (const char* host : {"300.1.1.1", "a.b.c.d", "10.0.0", "", "127.0.0.1.5", "localhost", "-c.1.2.3",
+                             "127.000.0.1", " 127.0.0.1"}) {
         const auto started = std::chrono::steady_clock::now();
         EXPECT_EQ(echo.echo(QString::fromUtf8(host), 400ms), EchoResult::Error) << host;
         EXPECT_LT(std::chrono::steady_clock::now() - started, 300ms) << host << ": no time-out waited";

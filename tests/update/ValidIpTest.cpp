@@ -65,9 +65,9 @@ TEST(Ipv4FromTextTest, TakesOnlyAddressesEveryReaderReadsAlike) {
     EXPECT_EQ(ipv4FromText(u"255.255.255.255"), 0xFFFFFFFFu);
     // Texts that Valid_IP accepts but other readers take for another device (octal "010") or
     // refuse (blanks, prefixes) are not pinged.
-    for (const char16_t* refused : {u"10.0.0", u"10.0.0.256", u"localhost", u"a.b.c.d", u"", u"1.2.3.4.5",
-                                    u" 192 . 168.2.205 ", u"0x7F.0.0.$1", u"192.168.2.010", u"127.0.0. 1",
-                                    u"+1.2.3.4", u"127.0.0.1 ", u"１.2.3.4"})
+    for (const char16_t* refused :
+         {u"10.0.0", u"10.0.0.256", u"localhost", u"a.b.c.d", u"", u"1.2.3.4.5", u" 192 . 168.2.205 ",
+          u"0x7F.0.0.$1", u"192.168.2.010", u"127.0.0. 1", u"+1.2.3.4", u"127.0.0.1 ", u"１.2.3.4"})
         EXPECT_EQ(ipv4FromText(refused), std::nullopt) << QString::fromUtf16(refused).toStdString();
 }
 
