@@ -330,7 +330,7 @@ const std::array<std::u16string_view, kTextCount> kDefaultTexts = {
     u"Modbus ASCII Slave <--> Modbus TCP Master", // 320
     u"Data Bits", // 321
     u"Error Modbus Master!! 2 Stop Bits with 8 Data Bits is valid only with None Parity", // 322
-    u"None", // 323
+    u"Error Modbus Master!! 1 Stop Bits with 7 Data Bits is valid only with Parity different from None", // 323
     u"Time Between Bytes (ms)", // 324
     u"Modbus Filter", // 325
     u"Error  Modbus Master!! Time Between Byte must be between 0 and 100 ms", // 326
