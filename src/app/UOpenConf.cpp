@@ -53,7 +53,11 @@ void TFOpenConf::showEvent(QShowEvent* event) {
         const QSignalBlocker blocker(m_list);
         m_list->clear();
         m_list->addItems(m_names);
-        const int found = Search_Open_Conf(m_names, activeConfigurationFolderName(m_context.state));
+        // Where names differ only in letter case they are different configurations, so the exact
+        // name wins over one that matches it without regard to case.
+        const QString active = activeConfigurationFolderName(m_context.state);
+        const int exact = active.isEmpty() ? -1 : static_cast<int>(m_names.indexOf(active));
+        const int found = exact >= 0 ? exact : Search_Open_Conf(m_names, active);
         const int row = found >= 0 ? found : (m_names.isEmpty() ? -1 : 0);
         if (row >= 0) {
             m_list->setCurrentRow(row);

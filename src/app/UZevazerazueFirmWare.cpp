@@ -236,7 +236,12 @@ void TFZevazerazueFirmWare::Set_Lang() {
     m_Btn_Prm_Gen->setText(texts[20]);
     m_Btn_TranslateTable->setText(texts[22]);
     m_Btn_Enable_Functions->setText(texts[24]);
+    applyUpdateLinkText();
     applyConfigurationLabels();
+}
+
+void TFZevazerazueFirmWare::applyUpdateLinkText() {
+    m_LL_Update->setText(anchorMarkup(downloadPageUrl(m_context.server), m_state.Texts[19]));
 }
 
 void TFZevazerazueFirmWare::applyConfigurationLabels() {
@@ -335,6 +340,11 @@ void TFZevazerazueFirmWare::Open_Project() {
 }
 
 void TFZevazerazueFirmWare::Check_Conf_En_Translate_Table() {
+    // Without a configuration the path is a bare file name that must not be looked up.
+    if (m_state.ProjectDir.isEmpty()) {
+        m_state.TranslateTableEnabled = false;
+        return;
+    }
     try {
         m_state.TranslateTableEnabled = readTranslateTableFlag(m_state.ParGenFile);
     } catch (const Error& e) {
@@ -353,7 +363,7 @@ void TFZevazerazueFirmWare::Update_Device(int TypeUpdate) {
     try {
         composeAndWriteBankFile(m_state);
     } catch (const Error& e) {
-        m_context.dialogs.showError(this, e.message());
+        m_context.dialogs.showError(this, m_state.Texts[added::DeviceNotUpdated] + e.message());
         return;
     }
     if (TypeUpdate == 1)
@@ -372,12 +382,8 @@ void TFZevazerazueFirmWare::Timer_UpdateTimer() {
     m_context.versionChecker.checkForNewerVersion([this, alive = QPointer<QWidget>(this)](bool newer) {
         if (!alive)
             return;
-        if (newer) {
-            m_LL_Update->setText(anchorMarkup(downloadPageUrl(m_context.server), m_state.Texts[19]));
-            m_LL_Update->show();
-        } else {
-            m_LL_Update->hide();
-        }
+        m_LL_Update->setVisible(newer);
+        applyUpdateLinkText();
         m_timerUpdate.setInterval(kCheckIntervalMs);
         // The user may have switched the check off while it ran.
         applyUpdateTimerRule();

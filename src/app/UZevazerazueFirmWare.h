@@ -55,6 +55,7 @@ private:
     void createWindows();
     void Btn_Click(QObject* button);
     void applyConfigurationLabels();
+    void applyUpdateLinkText();
     void refreshTranslateTableButton();
     void applyUpdateTimerRule();
     void saveSettingsShowingErrors();

@@ -21,6 +21,8 @@ const std::vector<AddedText>& addedTexts() {
          u"settings are saved. "},
         {added::TranslateTableFlagUnreadable,
          u"The Translate Table step stays unavailable because the parameter file could not be read. "},
+        {added::DeviceNotUpdated,
+         u"The configuration image could not be written, so the device was not updated. "},
         {added::ParGenNotWellFormed,
          u"The communication parameters file could not be read, so the default values are shown. It will be "
          u"kept with the suffix .bad when the parameters are saved. "},

@@ -14,6 +14,7 @@ inline constexpr int FileUnreadableReplacedOnSave = 616;
 
 // 620-629: main window and configurations
 inline constexpr int TranslateTableFlagUnreadable = 620;
+inline constexpr int DeviceNotUpdated = 621;
 // 630-639: communication parameters
 inline constexpr int ParGenNotWellFormed = 630;
 inline constexpr int ParGenUnreadable = 631;

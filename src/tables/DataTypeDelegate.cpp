@@ -3,6 +3,8 @@
 #include "tables/TranslateTable.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 
 namespace zz {
 
@@ -31,6 +33,15 @@ void DataTypeDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
     const auto* combo = static_cast<QComboBox*>(editor);
     if (combo->currentIndex() >= 0)
         model->setData(index, combo->currentText(), Qt::EditRole);
+}
+
+bool DataTypeDelegate::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel) {
+        if (auto* editor = qobject_cast<QWidget*>(watched); editor && editor->parentWidget())
+            QCoreApplication::sendEvent(editor->parentWidget(), event);
+        return true;
+    }
+    return QStyledItemDelegate::eventFilter(watched, event);
 }
 
 void DataTypeDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,

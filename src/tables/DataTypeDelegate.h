@@ -18,6 +18,10 @@ public:
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
     void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const override;
+
+protected:
+    // The wheel over an open drop-down scrolls the grid; it never changes the type.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 } // namespace zz

@@ -14,7 +14,10 @@ void loadTableForDialog(QWidget* dialog, AppContext& context, const std::functio
     QString text;
     bool isError = false;
     try {
-        text = load().notice(texts);
+        const TableLoadReport report = load();
+        text = report.notice(texts);
+        // A row that stops the loading is an error; the other notices only warn.
+        isError = report.missing.has_value();
     } catch (const XmlParseError& e) {
         // The model shows its defaults now and keeps the file as ".bad" before saving over it.
         text = texts[added::TableFileUnreadable] + e.message();

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QStyleOptionHeader>
 #include <QStylePainter>
 
@@ -41,6 +42,14 @@ void TableGrid::commitOpenEditor() {
         return;
     commitData(editor);
     closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+void TableGrid::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 int TableGrid::currentRowNumber() const {

@@ -26,6 +26,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Escape that ends a cell edit is often pressed twice; the second one must not close the
+    // dialog and throw away the table, so the grid keeps it.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void paintCorner();

@@ -65,6 +65,14 @@ void TFTranslateTable_914::Set_Lang() {
     m_Btn_InsRow->setText(texts[kTranslateCaptionText + 5]);
     m_model->applyTexts(texts);
     m_sga->setCornerText(m_model->headerData(ColRowNumber, Qt::Horizontal).toString());
+    // A longer header of another language widens its column; the user's widths are kept otherwise.
+    const QFontMetrics metrics(m_sga->horizontalHeader()->font());
+    for (int column = ColDataType; column <= ColMnemonic; ++column) {
+        const int needed =
+            metrics.horizontalAdvance(m_model->headerData(column, Qt::Horizontal).toString()) + 24;
+        if (m_sga->columnWidth(column) < needed)
+            m_sga->setColumnWidth(column, needed);
+    }
 }
 
 // Widths from the font rather than from the contents: measuring 2000 rows would slow every showing.

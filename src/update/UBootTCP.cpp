@@ -48,8 +48,7 @@ bool canTakeFocus(const QWidget* widget) {
 TFBootTCP::TFBootTCP(AppContext& context, QWidget* parent)
     : BandedDialog(QStringLiteral("FBootTCP"), context.state.SoftwareCode, parent)
     , m_context(context)
-    , m_ping(new PingCheck(context.icmpEcho ? context.icmpEcho : makeSystemIcmpEcho(), context.pingLimits, {},
-                           this))
+    , m_ping(nullptr)
     , m_pages(new QStackedWidget(this)) {
     buildAddressPage();
     buildOptionsPage();
@@ -64,7 +63,7 @@ TFBootTCP::TFBootTCP(AppContext& context, QWidget* parent)
     connect(m_Btn_Ping, &QPushButton::clicked, this, &TFBootTCP::LbButton1Click);
     connect(m_Btn_Next, &QPushButton::clicked, this, &TFBootTCP::LbButton2Click);
     connect(m_Btn_Update, &QPushButton::clicked, this, &TFBootTCP::LbButton4Click);
-    connect(m_ping, &PingCheck::finished, this, &TFBootTCP::pingFinished);
+    m_ping = makePingCheck();
 
     setKeyboardOrder();
     showAddressPage();
@@ -182,7 +181,22 @@ void TFBootTCP::showEvent(QShowEvent* event) {
     BandedDialog::showEvent(event);
 }
 
+PingCheck* TFBootTCP::makePingCheck() {
+    auto* check = new PingCheck(m_context.icmpEcho ? m_context.icmpEcho : makeSystemIcmpEcho(),
+                                m_context.pingLimits, {}, this);
+    connect(check, &PingCheck::finished, this, &TFBootTCP::pingFinished);
+    return check;
+}
+
 void TFBootTCP::FormShow() {
+    // A check of an earlier opening may still run: its answer belongs to that opening, and a
+    // new check must be possible at once.
+    if (m_ping->isRunning()) {
+        disconnect(m_ping, &PingCheck::finished, this, &TFBootTCP::pingFinished);
+        connect(m_ping, &PingCheck::finished, m_ping, &QObject::deleteLater);
+        m_ping = makePingCheck();
+    }
+    m_checkedAddress.clear();
     showAddressPage();
     m_LPing->clear();
     const QString& remembered = m_context.state.LastIpAddress;

@@ -56,6 +56,7 @@ private:
     void runUpdaterShowingProgress();
 
     AppContext& m_context;
+    PingCheck* makePingCheck();
     PingCheck* m_ping;
     // The address of the check under way, as typed when it started.
     QString m_checkedAddress;

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 
@@ -88,6 +89,18 @@ void FlatButton::paintEvent(QPaintEvent*) {
         painter.drawText(QRect(x, 0, width() - x, height()),
                          Qt::AlignVCenter | Qt::AlignLeft | Qt::TextShowMnemonic, text());
     }
+}
+
+void FlatButton::keyPressEvent(QKeyEvent* event) {
+    // Buttons are not dialog defaults (Enter in a field must not press OK as well), so Enter on
+    // the focused button itself presses it, like Space.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == 0) {
+        click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void FlatButton::enterEvent(QEnterEvent* event) {

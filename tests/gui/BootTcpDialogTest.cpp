@@ -509,6 +509,26 @@ TEST_F(BootTcpDialogTest, ReopeningStartsOverButKeepsTheChosenOptions) {
     EXPECT_EQ(world.dialogs.errors, QStringList{QStringLiteral("Device not found in network")});
 }
 
+TEST_F(BootTcpDialogTest, ACheckOfAnEarlierOpeningNeitherBlocksNorPassesTheNextOne) {
+    dialog->show();
+    world.echo->setAnswerDelay(40ms);
+    clickPing();
+    ASSERT_TRUE(test::waitUntil([this] { return world.echo->requests() == 1; }));
+    dialog->reject();
+
+    world.echo->answerWith(EchoResult::NoAnswer);
+    dialog->show();
+    clickPing(); // starts at once although the old check still runs
+    EXPECT_TRUE(dialog->isChecking());
+    waitForTheCheck();
+    EXPECT_EQ(result(), QStringLiteral("Device Not Found!"));
+    EXPECT_FALSE(dialog->Esegui_Ping);
+    // The old check's answer, whenever it comes, changes nothing.
+    QTest::qWait(150);
+    EXPECT_EQ(result(), QStringLiteral("Device Not Found!"));
+    EXPECT_FALSE(dialog->Esegui_Ping);
+}
+
 TEST_F(BootTcpDialogTest, CancelClosesTheDialog) {
     int closedWith = -1;
     QObject::connect(dialog.get(), &QDialog::finished, [&](int r) { closedWith = r; });

@@ -136,6 +136,14 @@ TEST_F(OpenConfDialogTest, ListsVisibleFoldersAndPreselectsTheActiveOneIgnoringC
     EXPECT_EQ(dialog->Name_Conf, QStringLiteral("plant-b"));
 }
 
+TEST_F(OpenConfDialogTest, TheExactNameWinsOverOneDifferingOnlyInCase) {
+    make({"plant", "Plant", "PLANT"});
+    world.state.ProjectDir = joinPath(world.state.ProjectsDir, QStringLiteral("Plant"));
+    open();
+    EXPECT_EQ(list()->currentItem()->text(), QStringLiteral("Plant"));
+    EXPECT_EQ(dialog->Name_Conf, QStringLiteral("Plant"));
+}
+
 TEST_F(OpenConfDialogTest, WithoutAnActiveConfigurationTheFirstIsPreselectedAndConfirmingKeepsIt) {
     make({"One", "Two"});
     open();

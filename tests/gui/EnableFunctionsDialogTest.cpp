@@ -204,12 +204,12 @@ TEST_F(EnableFunctionsDialogTest, AFileThatIsNotWellFormedShowsTheDefaultsAndIsK
     EXPECT_EQ(test::readFile(file()), savedXml(QStringLiteral("YYYYYYYYYYY")));
 }
 
-TEST_F(EnableFunctionsDialogTest, ARowWithoutAnAttributeIsAWarningAndTheEntriesBeforeItStay) {
+TEST_F(EnableFunctionsDialogTest, ARowWithoutAnAttributeIsAnErrorAndTheEntriesBeforeItStay) {
     open("<EnabledFunctions><row FunNum=\"2\" Enabled=\"N\" Mnemonic=\"\"/><row FunNum=\"3\" Enabled=\"N\"/>"
          "<row FunNum=\"4\" Enabled=\"N\" Mnemonic=\"\"/></EnabledFunctions>");
-    ASSERT_TRUE(test::waitUntil([this] { return !world.dialogs.warnings.isEmpty(); }));
-    EXPECT_TRUE(world.dialogs.warnings.first().contains(QStringLiteral("Mnemonic")))
-        << world.dialogs.warnings.first().toStdString();
+    ASSERT_TRUE(test::waitUntil([this] { return !world.dialogs.errors.isEmpty(); }));
+    EXPECT_TRUE(world.dialogs.errors.first().contains(QStringLiteral("Mnemonic")))
+        << world.dialogs.errors.first().toStdString();
     EXPECT_EQ(ticks(), QStringLiteral("YNYYYYYYYYY"));
 }
 

@@ -54,9 +54,12 @@ TEST(FlatButtonTest, FillIsOrangeWhilePressedHotWhileHoveredAndKeyboardWorks) {
     button->setFocus();
     QTest::keyClick(button, Qt::Key_Space);
     EXPECT_EQ(clicks, 1);
+    QTest::keyClick(button, Qt::Key_Return);
+    QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(clicks, 3) << "Return and Enter press the focused button";
     button->setEnabled(false);
     QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(clicks, 3);
     EXPECT_GT(button->sizeHint().width(),
               QFontMetrics(button->font()).horizontalAdvance(QStringLiteral("Go")));
 }

@@ -16,6 +16,7 @@
 #include <QListView>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 #include <iostream>
 
@@ -399,6 +400,33 @@ TEST_F(TranslateTableDialogTest, AFileThatIsNotWellFormedIsReportedAndKeptAsBadW
     EXPECT_EQ(test::readFile(file()), tableXml(rowXml("1", "1", "0", "1", "0", "1", "")));
 }
 
+TEST_F(TranslateTableDialogTest, TheWheelOverAnOpenTypeDropDownNeverChangesTheType) {
+    open(kThreeRows);
+    const QString before = cell(1, ColDataType);
+    goTo(1, ColDataType);
+    grid()->edit(model()->index(0, ColDataType));
+    auto* combo = grid()->findChild<QComboBox*>(QStringLiteral("CB_DataType"));
+    ASSERT_NE(combo, nullptr);
+    for (int notch : {-120, 120, -120}) {
+        const QPointF at(combo->width() / 2.0, combo->height() / 2.0);
+        QWheelEvent wheel(at, combo->mapToGlobal(at), QPoint(), QPoint(0, notch), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo, &wheel);
+    }
+    grid()->commitOpenEditor();
+    EXPECT_EQ(cell(1, ColDataType), before);
+}
+
+TEST_F(TranslateTableDialogTest, EscapeInTheGridEndsAnEditButNeverClosesTheDialog) {
+    open(kThreeRows);
+    goTo(1, ColMnemonic);
+    setCell(1, ColMnemonic, QStringLiteral("typed"));
+    QTest::keyClick(grid(), Qt::Key_Escape);
+    QTest::keyClick(grid(), Qt::Key_Escape);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(cell(1, ColMnemonic), QStringLiteral("typed"));
+}
+
 TEST_F(TranslateTableDialogTest, AFileThatCannotBeReadIsReportedAndReplacedOnSave) {
     if (!test::makeUnreadableFile(file()))
         GTEST_SKIP() << "no way to make a file that cannot be read";
@@ -415,16 +443,16 @@ TEST_F(TranslateTableDialogTest, AFileThatCannotBeReadIsReportedAndReplacedOnSav
     EXPECT_EQ(test::readFile(file()), QByteArray("<TCP_TO_RTU/><!--SW_VERSION = 1.002-->"));
 }
 
-TEST_F(TranslateTableDialogTest, AnIncompleteLoadingIsAWarningAndTheRowsBeforeItStay) {
+TEST_F(TranslateTableDialogTest, ARowWithoutAnAttributeIsAnErrorAndTheRowsBeforeItStay) {
     const QByteArray content = tableXml(rowXml("3", "1", "0", "2", "100", "10", "boiler") +
                                         "<row DATA_TYPE=\"1\" TCP_ADD_DEV=\"1\" TCP_ADDRESS=\"1\" "
                                         "RTU_ADD_DEV=\"1\" N_POINT=\"1\" MNEMONIC=\"\"/>" +
                                         rowXml("4", "247", "65535", "247", "65535", "127", ""));
     open(content);
-    ASSERT_TRUE(test::waitUntil([this] { return !world.dialogs.warnings.isEmpty(); }));
-    EXPECT_TRUE(world.dialogs.errors.isEmpty());
+    ASSERT_TRUE(test::waitUntil([this] { return !world.dialogs.errors.isEmpty(); }));
+    EXPECT_TRUE(world.dialogs.warnings.isEmpty());
     EXPECT_EQ(
-        world.dialogs.warnings,
+        world.dialogs.errors,
         QStringList{
             QStringLiteral("Row 2 of the file %1 has no attribute RTU_ADDRESS, so it and the rows after it "
                            "are not loaded. Saving replaces them with what is shown; the file as it is now "
@@ -514,8 +542,8 @@ TEST_F(TranslateTableDialogTest, AFullTableShowsValidatesAndSavesQuickly) {
     std::cout << "[ figures  ] 2000-row table: shown and painted in " << showMs
               << " ms, validated and saved in " << saveMs << " ms\n";
     // Generous bounds, to catch a grid that measures or builds widgets for every cell.
-    EXPECT_LT(showMs, 1000);
-    EXPECT_LT(saveMs, 1000);
+    EXPECT_LT(showMs, 250); // room for the sanitizer build; the plain build takes a few ms
+    EXPECT_LT(saveMs, 250);
 }
 
 } // namespace

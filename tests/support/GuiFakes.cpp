@@ -83,6 +83,22 @@ void whenModalOpens(const QString& objectName, std::function<void(QWidget*)> act
     timer->start();
 }
 
+NoModalAllowed::NoModalAllowed()
+    : m_timer(new QTimer) {
+    m_timer->setInterval(5);
+    QObject::connect(m_timer, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            ADD_FAILURE() << "unexpected modal window " << modal->objectName().toStdString();
+            modal->close();
+        }
+    });
+    m_timer->start();
+}
+
+NoModalAllowed::~NoModalAllowed() {
+    delete m_timer;
+}
+
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {
     QElapsedTimer elapsed;
     elapsed.start();

@@ -8,6 +8,7 @@
 
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <chrono>
 #include <deque>
 #include <functional>
@@ -117,6 +118,19 @@ struct GuiWorld {
 // Runs `action` once the modal dialog `objectName` is active (it was opened by something the
 // test then does); fails the test when it does not open within a few seconds.
 void whenModalOpens(const QString& objectName, std::function<void(QWidget*)> action);
+
+// While it lives, any modal window that opens fails the test and is closed, so a dialog that
+// should not open cannot hang the test either.
+class NoModalAllowed {
+public:
+    NoModalAllowed();
+    ~NoModalAllowed();
+    NoModalAllowed(const NoModalAllowed&) = delete;
+    NoModalAllowed& operator=(const NoModalAllowed&) = delete;
+
+private:
+    QTimer* m_timer;
+};
 
 // Processes events until `condition` holds or `timeoutMs` passes; returns the condition.
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
