@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/ImageLayout.h"
+#include "image/ImageRecords.h"
 
 #include <QByteArray>
 #include <QString>
@@ -22,14 +23,9 @@ struct NonZeroByte {
     std::uint8_t value = 0;
 };
 
-struct DecodedEntry {
+// A table entry as read back, with its index.
+struct DecodedEntry : Image_Entry {
     int index = 0;
-    std::uint8_t DATA_TYPE = 0;
-    std::uint8_t TCP_ADD_DEV = 0;
-    std::uint8_t RTU_ADD_DEV = 0;
-    std::uint8_t N_POINT = 0;
-    std::uint16_t TCP_ADDRESS = 0;
-    std::uint16_t RTU_ADDRESS = 0;
 };
 
 struct DecodedImage {
