@@ -3,6 +3,7 @@
 #include "common/Errors.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace zz {
@@ -36,6 +37,11 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes) {
 
 void keepBrokenCopy(const QString& path) {
     writeFileAtomically(path + QStringLiteral(".bad"), readWholeFile(path));
+}
+
+void BrokenFileKeeper::keepBeforeReplacing(const QString& path) const {
+    if (remembers(path) && QFileInfo::exists(path))
+        keepBrokenCopy(path);
 }
 
 } // namespace zz

@@ -17,4 +17,19 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes);
 // copy) before the program writes a new `path`. Throws FileError when the copy fails.
 void keepBrokenCopy(const QString& path);
 
+// Remembers a file whose content was not fully taken over (broken, or only partly loaded), so
+// that the save replacing it first keeps it as ".bad".
+class BrokenFileKeeper {
+public:
+    void remember(const QString& path) { m_path = path; }
+    void forget() { m_path.clear(); }
+    bool remembers(const QString& path) const { return !m_path.isEmpty() && m_path == path; }
+    // Before `path` is replaced: keeps it when it is the remembered file and still exists.
+    // Throws FileError when the copy fails, so the file is then not replaced.
+    void keepBeforeReplacing(const QString& path) const;
+
+private:
+    QString m_path;
+};
+
 } // namespace zz

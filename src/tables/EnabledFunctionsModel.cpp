@@ -103,13 +103,13 @@ void EnabledFunctionsModel::setList(const EnabledFunctionList& list) {
 }
 
 TableLoadReport EnabledFunctionsModel::loadFile(const QString& path) {
-    m_incompleteFile.clear();
+    m_brokenFile.forget();
     EnabledFunctionsLoad load;
     try {
         load = readEnabledFunctionsFile(path);
     } catch (const XmlParseError&) {
         setList(EnabledFunctionList{});
-        m_incompleteFile = path; // broken: kept as .bad before it is replaced
+        m_brokenFile.remember(path); // broken: kept as .bad before it is replaced
         throw;
     } catch (...) {
         setList(EnabledFunctionList{});
@@ -117,15 +117,14 @@ TableLoadReport EnabledFunctionsModel::loadFile(const QString& path) {
     }
     setList(load.list);
     if (!load.report.complete())
-        m_incompleteFile = path;
+        m_brokenFile.remember(path);
     return load.report;
 }
 
 void EnabledFunctionsModel::saveFile(const QString& path) {
-    if (!m_incompleteFile.isEmpty() && m_incompleteFile == path && QFileInfo::exists(path))
-        keepBrokenCopy(path);
+    m_brokenFile.keepBeforeReplacing(path);
     writeEnabledFunctionsFile(m_list, path);
-    m_incompleteFile.clear();
+    m_brokenFile.forget();
 }
 
 } // namespace zz

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FileIo.h"
 #include "tables/EnabledFunctions.h"
 
 #include <QAbstractTableModel>
@@ -43,15 +44,16 @@ public:
     // parsed the defaults stay and the error is rethrown.
     TableLoadReport loadFile(const QString& path);
 
-    // Writes all eleven entries. When the last loading of that file was incomplete or failed,
-    // the file as it was is first kept as `path` + ".bad". Throws FileError.
+    // Writes all eleven entries. When the last loading of that file was incomplete or found it
+    // not well-formed, the file as it was is first kept as `path` + ".bad"; a file that could not
+    // be read is simply replaced. Throws FileError.
     void saveFile(const QString& path);
 
 private:
     EnabledFunctionList m_list;
     QStringList m_headers;
     QStringList m_labels;
-    QString m_incompleteFile;
+    BrokenFileKeeper m_brokenFile; // kept as .bad before it is replaced
 };
 
 } // namespace zz

@@ -81,14 +81,14 @@ void TranslateTableModel::setTable(const TranslateTable& table) {
 }
 
 TableLoadReport TranslateTableModel::loadFile(const QString& path) {
-    m_incompleteFile.clear();
+    m_brokenFile.forget();
     TranslateTableLoad load;
     try {
         load = readTranslateTableFile(path);
     } catch (const XmlParseError&) {
         // Never show the rows of an earlier showing, and never save over a broken file unseen.
         clearTable();
-        m_incompleteFile = path;
+        m_brokenFile.remember(path);
         throw;
     } catch (...) {
         // A file that cannot be read cannot be kept either; saving replaces it.
@@ -99,7 +99,7 @@ TableLoadReport TranslateTableModel::loadFile(const QString& path) {
     m_table.assign(load.rows);
     endResetModel();
     if (!load.report.complete())
-        m_incompleteFile = path;
+        m_brokenFile.remember(path);
     return load.report;
 }
 
@@ -110,10 +110,9 @@ void TranslateTableModel::clearTable() {
 }
 
 void TranslateTableModel::saveFile(const QString& path) {
-    if (!m_incompleteFile.isEmpty() && m_incompleteFile == path && QFileInfo::exists(path))
-        keepBrokenCopy(path);
+    m_brokenFile.keepBeforeReplacing(path);
     writeTranslateTableFile(m_table, path);
-    m_incompleteFile.clear();
+    m_brokenFile.forget();
 }
 
 void TranslateTableModel::Insert_Row(int Num_Row) {

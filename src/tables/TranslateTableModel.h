@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FileIo.h"
 #include "tables/TableLoadReport.h"
 #include "tables/TranslateTable.h"
 
@@ -42,7 +43,8 @@ public:
     TableLoadReport loadFile(const QString& path);
 
     // Writes the table proper to `path`. When the last loading of that file was incomplete or
-    // failed, the file as it was is first kept as `path` + ".bad". Throws FileError.
+    // found it not well-formed, the file as it was is first kept as `path` + ".bad"; a file that
+    // could not be read is simply replaced. Throws FileError.
     void saveFile(const QString& path);
 
     std::optional<RowFailure> Controllo_dati() const { return m_table.Controllo_dati(); }
@@ -59,7 +61,7 @@ private:
     TranslateTable m_table;
     QStringList m_headers;
     // The file whose content the grid does not fully hold; saving over it keeps a copy.
-    QString m_incompleteFile;
+    BrokenFileKeeper m_brokenFile;
 };
 
 } // namespace zz

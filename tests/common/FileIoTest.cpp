@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -46,6 +47,27 @@ TEST(FileIoTest, FailedReplaceKeepsThePreviousFile) {
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (folderIsWritable)
         GTEST_SKIP() << "running with rights that write into any folder";
+}
+
+TEST(FileIoTest, BrokenFileKeeperKeepsOnlyTheRememberedFileOnce) {
+    QTemporaryDir dir;
+    const QString broken = dir.filePath(QStringLiteral("var.xml"));
+    const QString other = dir.filePath(QStringLiteral("other.xml"));
+    test::writeFile(broken, "<broken");
+    test::writeFile(other, "<fine/>");
+    BrokenFileKeeper keeper;
+    keeper.keepBeforeReplacing(broken); // nothing remembered yet
+    EXPECT_FALSE(QFileInfo::exists(broken + QStringLiteral(".bad")));
+    keeper.remember(broken);
+    keeper.keepBeforeReplacing(other);
+    EXPECT_FALSE(QFileInfo::exists(other + QStringLiteral(".bad")));
+    keeper.keepBeforeReplacing(broken);
+    EXPECT_EQ(test::readFile(broken + QStringLiteral(".bad")), QByteArray("<broken"));
+    keeper.forget();
+    EXPECT_FALSE(keeper.remembers(broken));
+    // A remembered file that is gone meanwhile has nothing to keep.
+    keeper.remember(dir.filePath(QStringLiteral("gone.xml")));
+    EXPECT_NO_THROW(keeper.keepBeforeReplacing(dir.filePath(QStringLiteral("gone.xml"))));
 }
 
 TEST(FileIoTest, KeepsABrokenFileBesideItself) {
