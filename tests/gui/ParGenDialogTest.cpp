@@ -688,6 +688,9 @@ TEST_F(ParGenDialogTest, ALanguageChangeRetextsTheControlsButNotTheHeadings) {
     texts.set(105, QStringLiteral("Annulla i primi due byte"));
     texts.set(248, QStringLiteral("Non protetto"));
     texts.set(324, QStringLiteral("Tempo tra i byte (ms)"));
+    // Lists away from position 0 first, so that the refill's selection shows.
+    select("CB_OperationMode_OperationMode", 1);
+    select("CB_ModbusTCPSlave_PWD_Type", 3);
     dialog->Set_Lang();
 
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Imposta Comunicazione"));
@@ -696,7 +699,9 @@ TEST_F(ParGenDialogTest, ALanguageChangeRetextsTheControlsButNotTheHeadings) {
               QStringLiteral("Annulla i primi due byte"));
     EXPECT_EQ(labelText("L_Modbus_Master_Time_Between_Byte"), QStringLiteral("Tempo tra i byte (ms)"));
     EXPECT_EQ(control<QComboBox>("CB_OperationMode_OperationMode")->itemText(1), QStringLiteral("Modo NAT"));
+    EXPECT_EQ(control<QComboBox>("CB_OperationMode_OperationMode")->currentIndex(), 0);
     EXPECT_EQ(listText("CB_OperationMode_OperationMode"), QStringLiteral("Modo Routing"));
+    EXPECT_EQ(control<QComboBox>("CB_ModbusTCPSlave_PWD_Type")->currentIndex(), 0);
     EXPECT_EQ(listText("CB_ModbusTCPSlave_PWD_Type"), QStringLiteral("Non protetto"));
     EXPECT_EQ(control<QComboBox>("CB_ModbusTCPSlave_PWD_Type")->count(), 4);
     // Fixed texts: the headings of the start-up language and the operation-mode label.

@@ -142,8 +142,15 @@ TEST_F(TranslateTableDialogTest, TheButtonBandKeepsItsTabOrderAndTheColumnsResiz
     }
     EXPECT_EQ(order, (QStringList{"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow"}));
     EXPECT_EQ(grid()->horizontalHeader()->sectionResizeMode(ColSlaveIdTcp), QHeaderView::Interactive);
-    grid()->horizontalHeader()->resizeSection(ColSlaveIdTcp, 150);
-    EXPECT_EQ(grid()->columnWidth(ColSlaveIdTcp), 150);
+    // Dragging the right edge of a header widens its column.
+    QHeaderView* header = grid()->horizontalHeader();
+    const int before = grid()->columnWidth(ColSlaveIdTcp);
+    const int edge = header->sectionViewportPosition(ColSlaveIdTcp) + before - 1;
+    const int y = header->height() / 2;
+    QTest::mousePress(header->viewport(), Qt::LeftButton, {}, QPoint(edge, y));
+    QTest::mouseMove(header->viewport(), QPoint(edge + 40, y));
+    QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, QPoint(edge + 40, y));
+    EXPECT_EQ(grid()->columnWidth(ColSlaveIdTcp), before + 40);
 }
 
 TEST_F(TranslateTableDialogTest, TheDataTypeDropDownOffersTheFourTypesAndWritesTheChoice) {
@@ -164,13 +171,13 @@ TEST_F(TranslateTableDialogTest, TheDataTypeDropDownOffersTheFourTypesAndWritesT
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
     EXPECT_EQ(cell(1, ColDataType), QStringLiteral("Input Status"));
 
-    // An empty cell opens with nothing chosen and stays empty until a choice is made.
+    // A cell naming no type opens with nothing chosen and keeps its text until a choice is made.
+    setCell(5, ColDataType, QStringLiteral("Analog"));
     combo = qobject_cast<QComboBox*>(openEditor(5, ColDataType));
     ASSERT_NE(combo, nullptr);
     EXPECT_EQ(combo->currentIndex(), -1);
-    QTest::keyClick(grid()->viewport(), Qt::Key_Return);
     grid()->commitOpenEditor();
-    EXPECT_EQ(cell(5, ColDataType), QString());
+    EXPECT_EQ(cell(5, ColDataType), QStringLiteral("Analog"));
 
     // The keyboard works too: Down on the closed list picks the first type.
     combo = qobject_cast<QComboBox*>(openEditor(5, ColDataType));
