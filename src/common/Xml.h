@@ -15,7 +15,8 @@ void load(pugi::xml_document& doc, const QString& path);
 // The same for bytes in memory; `fileName` names the source in errors.
 void parse(pugi::xml_document& doc, const QByteArray& bytes, const QString& fileName);
 
-// The document raw: UTF-8, no declaration, no indentation.
+// The document raw: UTF-8, no indentation, and no declaration unless the tree holds one (the
+// files the program writes are built from scratch, so they never do).
 QByteArray toBytes(const pugi::xml_document& doc);
 
 // Writes the document raw to `path` atomically; throws FileError on failure.
