@@ -2,7 +2,7 @@
 # Installs the Debian packages that building and testing need, only those that are missing.
 set -euo pipefail
 
-packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libpugixml-dev libgtest-dev googletest)
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libpugixml-dev libgtest-dev googletest libbenchmark-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -111,4 +111,24 @@ bool equalsFoldingAsciiLetters(QStringView a, QStringView b) {
     return a.size() == b.size() && upperAsciiLetters(a) == upperAsciiLetters(b);
 }
 
+qsizetype firstCharacterXmlCannotCarry(QStringView text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r')
+            return i;
+        if (c == 0xFFFE || c == 0xFFFF)
+            return i;
+        if (QChar::isHighSurrogate(c)) {
+            if (i + 1 < text.size() && QChar::isLowSurrogate(text[i + 1].unicode())) {
+                ++i;
+                continue;
+            }
+            return i;
+        }
+        if (QChar::isLowSurrogate(c))
+            return i;
+    }
+    return -1;
+}
+
 } // namespace zz

@@ -33,4 +33,9 @@ QString upperAsciiLetters(QStringView text);
 // Compares without regard to the case of the letters a-z only.
 bool equalsFoldingAsciiLetters(QStringView a, QStringView b);
 
+// The position of the first character that an XML 1.0 document cannot hold (control
+// characters other than TAB, LF and CR, U+FFFE, U+FFFF, a lone surrogate), or -1 when
+// every character can be written and read back.
+qsizetype firstCharacterXmlCannotCarry(QStringView text);
+
 } // namespace zz

@@ -40,6 +40,13 @@ inline constexpr int UpdaterNotStarted = 662;
 inline constexpr int UpdateProgressCaption = 663;
 inline constexpr int UpdateProgressLabel = 664; // %1: whole seconds since the start
 inline constexpr int JobFileNotSaved = 665;
-// 670-679: options and version check
+
+// Blocks of the additions beyond the classic behaviour:
+//   617-619, 622-626  file safety and configuration names
+//   627-629           message-box buttons
+//   635-639, 680-689  translate table editing and CSV
+//   650-659           configuration restored from a bank file
+//   666-669, 695-699  desktop windows and the device update
+//   670-679, 690-694  consistency analysis of a configuration
 
 } // namespace zz::added

@@ -70,5 +70,32 @@ TEST(WholeNumberRangeTest, ChecksInclusiveBoundsAndRefusesNonNumbers) {
     EXPECT_EQ(wholeNumberOr(u"12 ", -1), -1);
 }
 
+struct CarryCase {
+    const char16_t* text;
+    qsizetype expected;
+};
+
+TEST(XmlCarriedCharactersTest, FindsTheFirstCharacterXmlCannotHold) {
+    const CarryCase cases[] = {
+        {u"", -1},
+        {u"Plain text \u00B6 \u00E8", -1},
+        {u"tab\tline\ncr\r", -1},
+        {u"a\U0001F600b", -1}, // a surrogate pair is one character
+        {u"ab\u0001", 2},
+        {u"\u001F", 0},
+        {u"x\uFFFEy", 1},
+        {u"x\uFFFF", 1},
+        {u"hi\xD800", 2}, // a lone high surrogate at the end
+        {u"a\xDC00"
+         u"z",
+         1},             // a lone low surrogate
+        {u"\xD800x", 0}, // a high surrogate not followed by a low one
+    };
+    for (const CarryCase& c : cases) {
+        const QString text = QString::fromUtf16(c.text);
+        EXPECT_EQ(firstCharacterXmlCannotCarry(text), c.expected) << QString(text).toStdString();
+    }
+}
+
 } // namespace
 } // namespace zz
