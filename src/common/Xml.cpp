@@ -2,8 +2,10 @@
 
 #include "common/Errors.h"
 #include "common/FileIo.h"
+#include "common/TextRules.h"
 
 #include <QStringDecoder>
+#include <QXmlStreamReader>
 #include <algorithm>
 #include <cstring>
 #include <optional>
@@ -11,6 +13,9 @@
 namespace zz::xml {
 
 namespace {
+
+constexpr int kMaxDepth = 256;
+constexpr int kMaxEntityExpansion = 4096;
 
 constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration | pugi::parse_pi |
                                    pugi::parse_doctype | pugi::parse_comments | pugi::parse_ws_pcdata_single;
@@ -54,20 +59,65 @@ QString fromUtf8(const char* s) {
     return QString::fromUtf8(s);
 }
 
-void appendText(pugi::xml_node node, QString& out) {
-    for (pugi::xml_node child : node.children()) {
-        switch (child.type()) {
-        case pugi::node_pcdata:
-        case pugi::node_cdata:
-            out += fromUtf8(child.value());
-            break;
-        case pugi::node_element:
-            appendText(child, out);
-            break;
-        default:
-            break;
+// Visits the descendants of `node` in document order without recursion: the depth of a file
+// is the writer's choice, the stack is not.
+template <typename Visit> void forEachDescendant(pugi::xml_node node, Visit visit) {
+    pugi::xml_node at = node.first_child();
+    while (at) {
+        visit(at);
+        if (at.first_child()) {
+            at = at.first_child();
+            continue;
         }
+        while (at != node && !at.next_sibling())
+            at = at.parent();
+        at = at == node ? pugi::xml_node() : at.next_sibling();
     }
+}
+
+// The character data of the subtree, in document order.
+void appendText(pugi::xml_node node, QString& out) {
+    forEachDescendant(node, [&out](pugi::xml_node at) {
+        if (at.type() == pugi::node_pcdata || at.type() == pugi::node_cdata)
+            out += fromUtf8(at.value());
+    });
+}
+
+// pugixml accepts some documents that XML 1.0 refuses (a stray "&", "<" in an attribute
+// value, undefined entities, a late declaration...), so a conforming reader checks first.
+// It also bounds the nesting and the expansion of internal entities.
+void checkWellFormed(const QByteArray& bytes, const QString& fileName) {
+    QXmlStreamReader reader(bytes);
+    reader.setEntityExpansionLimit(kMaxEntityExpansion);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement && ++depth > kMaxDepth)
+            throw XmlParseError(fileName, static_cast<int>(reader.lineNumber()),
+                                QStringLiteral("elements nested deeper than %1 levels").arg(kMaxDepth));
+        if (token == QXmlStreamReader::EndElement)
+            --depth;
+    }
+    if (reader.hasError())
+        throw XmlParseError(fileName, static_cast<int>(qMax<qint64>(1, reader.lineNumber())),
+                            reader.errorString());
+}
+
+void refuseInValue(const char* value) {
+    const QString text = fromUtf8(value);
+    const qsizetype at = firstCharacterXmlCannotCarry(text);
+    if (at >= 0)
+        throw Error(QStringLiteral("the text \"%1\" holds the character U+%2, which XML cannot carry")
+                        .arg(text.left(at))
+                        .arg(text.at(at).unicode(), 4, 16, QLatin1Char('0')));
+}
+
+void refuseWhatXmlCannotCarry(const pugi::xml_document& doc) {
+    forEachDescendant(doc, [](pugi::xml_node at) {
+        refuseInValue(at.value());
+        for (const pugi::xml_attribute attr : at.attributes())
+            refuseInValue(attr.value());
+    });
 }
 
 struct ByteWriter : pugi::xml_writer {
@@ -81,6 +131,7 @@ struct ByteWriter : pugi::xml_writer {
 
 void parse(pugi::xml_document& doc, const QByteArray& bytes, const QString& fileName) {
     doc.reset();
+    checkWellFormed(bytes, fileName);
     const pugi::xml_parse_result result = doc.load_buffer(
         bytes.constData(), static_cast<size_t>(bytes.size()), kParseOptions, pugi::encoding_auto);
     if (!result) {
@@ -95,13 +146,24 @@ void load(pugi::xml_document& doc, const QString& path) {
 }
 
 QByteArray toBytes(const pugi::xml_document& doc) {
+    refuseWhatXmlCannotCarry(doc);
     ByteWriter writer;
     doc.save(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
+    // pugixml writes a CR raw, and a reader turns a raw CR into LF.
+    writer.bytes.replace("\r", "&#13;");
     return writer.bytes;
 }
 
 void save(const pugi::xml_document& doc, const QString& path) {
-    writeFileAtomically(path, toBytes(doc));
+    QByteArray bytes;
+    try {
+        bytes = toBytes(doc);
+    } catch (const FileError&) {
+        throw;
+    } catch (const Error& e) {
+        throw FileError(path, QStringLiteral("cannot be written: %1").arg(e.message()));
+    }
+    writeFileAtomically(path, bytes);
 }
 
 pugi::xml_node firstTopLevelNode(const pugi::xml_document& doc) {
