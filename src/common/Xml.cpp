@@ -103,8 +103,7 @@ void checkWellFormed(const QByteArray& bytes, const QString& fileName) {
                             reader.errorString());
 }
 
-void refuseInValue(const char* value) {
-    const QString text = fromUtf8(value);
+void refuseInValue(const QString& text) {
     const qsizetype at = firstCharacterXmlCannotCarry(text);
     if (at >= 0)
         throw Error(QStringLiteral("the text \"%1\" holds the character U+%2, which XML cannot carry")
@@ -114,9 +113,9 @@ void refuseInValue(const char* value) {
 
 void refuseWhatXmlCannotCarry(const pugi::xml_document& doc) {
     forEachDescendant(doc, [](pugi::xml_node at) {
-        refuseInValue(at.value());
+        refuseInValue(fromUtf8(at.value()));
         for (const pugi::xml_attribute attr : at.attributes())
-            refuseInValue(attr.value());
+            refuseInValue(fromUtf8(attr.value()));
     });
 }
 
@@ -205,6 +204,7 @@ std::optional<QString> attribute(pugi::xml_node node, const char* name) {
 }
 
 pugi::xml_node appendTextElement(pugi::xml_node parent, const char* name, const QString& value) {
+    refuseInValue(value);
     pugi::xml_node element = parent.append_child(name);
     if (!value.isEmpty())
         element.append_child(pugi::node_pcdata).set_value(value.toUtf8().constData());
@@ -212,10 +212,12 @@ pugi::xml_node appendTextElement(pugi::xml_node parent, const char* name, const 
 }
 
 void appendAttribute(pugi::xml_node node, const char* name, const QString& value) {
+    refuseInValue(value);
     node.append_attribute(name).set_value(value.toUtf8().constData());
 }
 
 void appendComment(pugi::xml_node parent, const QString& value) {
+    refuseInValue(value);
     parent.append_child(pugi::node_comment).set_value(value.toUtf8().constData());
 }
 

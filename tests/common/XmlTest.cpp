@@ -107,5 +107,157 @@ TEST(XmlTest, LoadsUtf16AndSavesAtomically) {
     EXPECT_THROW(xml::load(doc, dir.filePath(QStringLiteral("missing.xml"))), FileError);
 }
 
+struct Malformed {
+    const char* name;
+    const char* text;
+    int line;
+};
+
+class MalformedXmlTest : public ::testing::TestWithParam<Malformed> {};
+
+// Each of these is taken as good by pugixml alone, or would be.
+TEST_P(MalformedXmlTest, IsRefusedWithFileLineAndReason) {
+    pugi::xml_document doc;
+    try {
+        xml::parse(doc, QByteArray(GetParam().text), QStringLiteral("/cfg/var.xml"));
+        FAIL() << "accepted";
+    } catch (const XmlParseError& e) {
+        EXPECT_EQ(e.file(), QStringLiteral("/cfg/var.xml"));
+        EXPECT_EQ(e.line(), GetParam().line) << e.what();
+        EXPECT_FALSE(e.parserMessage().isEmpty());
+    }
+    EXPECT_FALSE(doc.first_child());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MalformedXmlTest,
+    ::testing::Values(Malformed{"TwoRoots", "<R/>\n<S/>", 2},
+                      Malformed{"DuplicateAttribute", "<R>\n<row A=\"1\" A=\"2\"/></R>", 2},
+                      Malformed{"UndefinedEntity", "<R>\n\n<A>&nbsp;</A></R>", 3},
+                      Malformed{"StrayAmpersand", "<R>\n<A>a & b</A></R>", 2},
+                      Malformed{"LessThanInAttribute", "<R>\n<row A=\"a<b\"/></R>", 2},
+                      Malformed{"LateDeclaration", "<!-- c -->\n<?xml version=\"1.0\"?><R/>", 2},
+                      Malformed{"ControlCharacter", "<R>\n<A>\x01</A></R>", 2},
+                      Malformed{"ControlCharacterReference", "<R>\n<A>&#1;</A></R>", 2},
+                      Malformed{"Unclosed", "<R>\n<A>1</A>\n<B>\n</R>", 4}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(XmlTest, WellFormedPrologsStayAccepted) {
+    for (const char* text :
+         {"<?xml version=\"1.0\" encoding=\"UTF-8\"?><!-- a --><?pi x?><R/>",
+          "<!DOCTYPE R [<!ENTITY e \"x\">]><R>&e;</R>", "\xEF\xBB\xBF<R><A>&#13;&amp;</A></R>"})
+        EXPECT_NO_THROW(parsed(text)) << text;
+}
+
+QByteArray nested(int levels) {
+    return QByteArray("<Conf_Settings><Language>") + QByteArray("<a>").repeated(levels) + "x" +
+           QByteArray("</a>").repeated(levels) + "</Language></Conf_Settings>";
+}
+
+TEST(XmlTest, NestingPastTheBoundIsRefusedNotACrash) {
+    pugi::xml_document doc;
+    EXPECT_NO_THROW(xml::parse(doc, nested(254), QStringLiteral("Zevazerazu.xml")));
+    EXPECT_EQ(xml::childText(xml::firstTopLevelNode(doc), "Language"), QStringLiteral("x"));
+    EXPECT_THROW(xml::parse(doc, nested(255), QStringLiteral("Zevazerazu.xml")), XmlParseError);
+    try {
+        xml::parse(doc, nested(44000), QStringLiteral("Zevazerazu.xml"));
+        FAIL() << "accepted";
+    } catch (const XmlParseError& e) {
+        EXPECT_EQ(e.line(), 1);
+        EXPECT_TRUE(e.parserMessage().contains(QStringLiteral("256"))) << e.what();
+    }
+}
+
+TEST(XmlTest, TextOfADeepTreeDoesNotRecurse) {
+    pugi::xml_document doc;
+    pugi::xml_node at = doc.append_child("R");
+    for (int i = 0; i < 200000; ++i)
+        at = at.append_child("a");
+    at.append_child(pugi::node_pcdata).set_value("deep");
+    EXPECT_EQ(xml::text(doc.first_child()), QStringLiteral("deep"));
+}
+
+TEST(XmlTest, InternalEntitiesDoNotExpandWithoutBound) {
+    QByteArray laughs = "<!DOCTYPE R [<!ENTITY l0 \"lol\">";
+    for (int i = 1; i < 10; ++i)
+        laughs += "<!ENTITY l" + QByteArray::number(i) + " \"" +
+                  QByteArray("&l" + QByteArray::number(i - 1) + ";").repeated(10) + "\">";
+    laughs += "]><R>&l9;</R>";
+    pugi::xml_document doc;
+    EXPECT_THROW(xml::parse(doc, laughs, QStringLiteral("var.xml")), XmlParseError);
+}
+
+QByteArray utf16(const QString& text, bool littleEndian) {
+    QByteArray bytes = littleEndian ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
+    for (const QChar c : text) {
+        const char low = char(c.unicode() & 0xFF);
+        const char high = char(c.unicode() >> 8);
+        bytes.append(littleEndian ? low : high).append(littleEndian ? high : low);
+    }
+    return bytes;
+}
+
+TEST(XmlTest, Utf16ErrorsNameTheLineOfTheText) {
+    // The stray "&" is on line 3; pugixml alone took it.
+    const QString text = QStringLiteral("<R>\n<A>caf\u00E9 \u20AC\u00E9\u00E9</A>\n<B>a & b</B>\n</R>");
+    for (const bool littleEndian : {true, false}) {
+        pugi::xml_document doc;
+        try {
+            xml::parse(doc, utf16(text, littleEndian), QStringLiteral("utf16.xml"));
+            FAIL() << "accepted";
+        } catch (const XmlParseError& e) {
+            EXPECT_EQ(e.line(), 3) << littleEndian;
+        }
+        EXPECT_NO_THROW(xml::parse(doc, utf16(QStringLiteral("<R>\n<A>\u00E9</A></R>"), littleEndian),
+                                   QStringLiteral("utf16.xml")));
+        EXPECT_EQ(xml::childText(xml::firstTopLevelNode(doc), "A"), QStringLiteral("\u00E9"));
+    }
+}
+
+TEST(XmlTest, WrittenTextReadsBackIdentical) {
+    const QString value = QStringLiteral("a\rb\nc\td\r\n \u00E9<&>\"'");
+    pugi::xml_document doc;
+    auto root = doc.append_child("General_Parameter");
+    xml::appendTextElement(root, "SSID", value);
+    xml::appendAttribute(root.append_child("row"), "Mnemonic", value);
+    pugi::xml_document back;
+    xml::parse(back, xml::toBytes(doc), QStringLiteral("ParGen.xml"));
+    const auto readRoot = xml::firstTopLevelNode(back);
+    EXPECT_EQ(xml::childText(readRoot, "SSID"), value);
+    EXPECT_EQ(xml::attribute(xml::childElement(readRoot, "row"), "Mnemonic"), value);
+}
+
+TEST(XmlTest, TextXmlCannotCarryIsNeverWritten) {
+    for (const QString& value :
+         {QStringLiteral("a\u0001b"), QStringLiteral("\uFFFE"), QString(QChar(0xD800))}) {
+        pugi::xml_document doc;
+        EXPECT_THROW(xml::appendTextElement(doc.append_child("General_Parameter"), "SSID", value), Error);
+        EXPECT_THROW(xml::appendAttribute(doc.first_child(), "A", value), Error);
+        EXPECT_THROW(xml::appendComment(doc, value), Error);
+    }
+
+    // Set past the helpers: the writer still refuses it, and the file stays as it was.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ParGen.xml"));
+    test::writeFile(path, "<General_Parameter/>");
+    for (const char* utf8 : {"a\x01"
+                             "b",
+                             "\xEF\xBF\xBE"}) {
+        pugi::xml_document doc;
+        doc.append_child("General_Parameter").append_child("SSID").text().set(utf8);
+        EXPECT_THROW(xml::toBytes(doc), Error);
+        try {
+            xml::save(doc, path);
+            FAIL() << "written";
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.file(), path);
+        }
+        pugi::xml_document inAttribute;
+        inAttribute.append_child("R").append_attribute("A").set_value(utf8);
+        EXPECT_THROW(xml::toBytes(inAttribute), Error);
+    }
+    EXPECT_EQ(test::readFile(path), QByteArray("<General_Parameter/>"));
+}
+
 } // namespace
 } // namespace zz
