@@ -3,6 +3,8 @@
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libpugixml-dev libgtest-dev googletest libbenchmark-dev)
+# Install and package: PNG icons from the SVG, validators of the desktop entry and metainfo, the .deb tools.
+packages+=(librsvg2-bin desktop-file-utils appstream dpkg-dev file)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -17,3 +17,9 @@ for kind in ${ZZ_TEST_KINDS:-normal sanitize}; do
   dir=build; [ "$kind" = sanitize ] && dir=build-asan
   ctest --test-dir "$dir" --output-on-failure --parallel "${ZZ_JOBS:-2}" --timeout 300
 done
+
+# Install into a temporary prefix, validate the desktop entry and the metainfo, build the .deb.
+if [[ " ${ZZ_TEST_KINDS:-normal sanitize} " == *" normal "* ]]; then
+  echo "== install and package =="
+  scripts/package-check.sh build
+fi

@@ -21,6 +21,10 @@ ProgramOptions parseProgramOptions(const QStringList& arguments, QString* error)
             }
             return false;
         };
+        if (arg == QStringLiteral("--help") || arg == QStringLiteral("-h")) {
+            options.help = true;
+            continue;
+        }
         if (value(QStringLiteral("--workspace"), options.workspace) ||
             value(QStringLiteral("--server"), options.server))
             continue;

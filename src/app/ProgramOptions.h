@@ -12,9 +12,10 @@ inline const QString kMakerServer = QStringLiteral("http://www.ostrel.com");
 struct ProgramOptions {
     QString workspace; // the application folder; the executable's folder when empty
     QString server = kMakerServer;
+    bool help = false; // --help: print the usage and the workspace rule, then end
 };
 
-// Parses the program's arguments (--workspace DIR, --server URL). Unknown arguments are an
+// Parses the program's arguments (--workspace DIR, --server URL, --help). Unknown arguments are an
 // error reported in `error`.
 ProgramOptions parseProgramOptions(const QStringList& arguments, QString* error);
 

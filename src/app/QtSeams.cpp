@@ -1,5 +1,9 @@
 #include "app/QtSeams.h"
 
+#include "lang/AddedTexts.h"
+#include "lang/TextTable.h"
+
+#include <QAbstractButton>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QUrl>
@@ -7,16 +11,27 @@
 
 namespace zz {
 
-QtUserDialogs::QtUserDialogs(QString caption)
-    : m_caption(std::move(caption)) {}
+QtUserDialogs::QtUserDialogs(QString caption, const TextTable* texts)
+    : m_caption(std::move(caption))
+    , m_texts(texts) {}
 
 namespace {
 
 // Texts can hold file and language names; they are never read as markup.
-int showBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text,
-            QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
+int showBox(QWidget* parent, const TextTable* texts, QMessageBox::Icon icon, const QString& caption,
+            const QString& text, QMessageBox::StandardButtons buttons,
+            QMessageBox::StandardButton defaultButton) {
     QMessageBox box(icon, caption, text, buttons, parent);
     box.setTextFormat(Qt::PlainText);
+    if (texts) {
+        const std::pair<QMessageBox::StandardButton, int> captions[] = {{QMessageBox::Yes, added::ButtonYes},
+                                                                        {QMessageBox::No, added::ButtonNo},
+                                                                        {QMessageBox::Ok, added::ButtonOk}};
+        for (const auto& [which, index] : captions) {
+            if (QAbstractButton* button = box.button(which))
+                button->setText((*texts)[index]);
+        }
+    }
     box.setDefaultButton(defaultButton);
     return box.exec();
 }
@@ -24,16 +39,16 @@ int showBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, con
 } // namespace
 
 void QtUserDialogs::showError(QWidget* parent, const QString& text) {
-    showBox(parent, QMessageBox::Critical, m_caption, text, QMessageBox::Ok, QMessageBox::Ok);
+    showBox(parent, m_texts, QMessageBox::Critical, m_caption, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void QtUserDialogs::showWarning(QWidget* parent, const QString& text) {
-    showBox(parent, QMessageBox::Warning, m_caption, text, QMessageBox::Ok, QMessageBox::Ok);
+    showBox(parent, m_texts, QMessageBox::Warning, m_caption, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 bool QtUserDialogs::askYesNo(QWidget* parent, const QString& text) {
-    return showBox(parent, QMessageBox::Question, m_caption, text, QMessageBox::Yes | QMessageBox::No,
-                   QMessageBox::No) == QMessageBox::Yes;
+    return showBox(parent, m_texts, QMessageBox::Question, m_caption, text,
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 void DesktopUrlOpener::open(const QString& address) {

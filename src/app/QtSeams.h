@@ -3,16 +3,22 @@
 #include "app/Seams.h"
 
 namespace zz {
+class TextTable;
+}
+
+namespace zz {
 
 class QtUserDialogs : public UserDialogs {
 public:
-    explicit QtUserDialogs(QString caption);
+    // The buttons take their captions from `texts` when given, so they follow the language.
+    explicit QtUserDialogs(QString caption, const TextTable* texts = nullptr);
     void showError(QWidget* parent, const QString& text) override;
     void showWarning(QWidget* parent, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& text) override;
 
 private:
     QString m_caption;
+    const TextTable* m_texts;
 };
 
 class DesktopUrlOpener : public UrlOpener {

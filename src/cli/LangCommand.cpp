@@ -35,8 +35,10 @@ int runLang(const QStringList& args) {
         printErr(e.message());
         return kExitError;
     }
-    for (const SkippedLine& line : report.skipped)
-        printErr(QStringLiteral("%1:%2: skipped: %3").arg(file).arg(line.lineNumber).arg(line.reason));
+    for (const SkippedLine& line : report.skipped) {
+        if (line.entryLine)
+            printErr(QStringLiteral("%1:%2: skipped: %3").arg(file).arg(line.lineNumber).arg(line.reason));
+    }
 
     if (json) {
         printOut(QString::fromUtf8(

@@ -68,6 +68,9 @@ const std::vector<AddedText>& addedTexts() {
         {added::UpdateProgressCaption, u"Updating the device"},
         {added::UpdateProgressLabel, u"The update program is running... %1 s"},
         {added::JobFileNotSaved, u"The update job file could not be saved, so the update was not started. "},
+        {added::ButtonYes, u"&Yes"},
+        {added::ButtonNo, u"&No"},
+        {added::ButtonOk, u"OK"},
     };
     return texts;
 }

@@ -41,6 +41,11 @@ inline constexpr int UpdateProgressCaption = 663;
 inline constexpr int UpdateProgressLabel = 664; // %1: whole seconds since the start
 inline constexpr int JobFileNotSaved = 665;
 
+// 627-629: message-box buttons
+inline constexpr int ButtonYes = 627;
+inline constexpr int ButtonNo = 628;
+inline constexpr int ButtonOk = 629;
+
 // Blocks of the additions beyond the classic behaviour:
 //   617-619, 622-626  file safety and configuration names
 //   627-629           message-box buttons

@@ -105,14 +105,15 @@ LanguageFileReport TextTable::LoadLanguageFile(const QString& path) {
     int lineNumber = 0;
     for (const QString& rawLine : lines) {
         ++lineNumber;
-        const auto skip = [&](const QString& reason) {
-            report.skipped.append({lineNumber, reason});
+        const auto skip = [&](const QString& reason, bool entryLine = true) {
+            report.skipped.append({lineNumber, reason, entryLine});
         };
 
         const QString line = trimBlanks(rawLine);
         if (!line.startsWith(QStringLiteral("STR"))) {
             if (!line.isEmpty())
-                skip(QStringLiteral("does not start with \"STR\""));
+                skip(QStringLiteral("does not start with \"STR\""),
+                     line.startsWith(QStringLiteral("STR"), Qt::CaseInsensitive));
             continue;
         }
         // p is the 1-based position of the first "="; the index is at positions 4 to p - 2,

@@ -20,6 +20,9 @@ const std::vector<AddedText>& addedTexts();
 struct SkippedLine {
     int lineNumber; // counted from 1
     QString reason;
+    // False for a line that is no entry at all (a comment, a heading): a translator needs to
+    // hear only of lines that begin with STR, in any letter case, and set nothing.
+    bool entryLine = true;
 };
 
 struct LanguageFileReport {

@@ -2,8 +2,10 @@
 
 #include "app/Workspace.h"
 
+#include <QCollator>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <algorithm>
 
 #ifdef Q_OS_WIN
@@ -52,9 +54,15 @@ bool isPlainFile(const QString& path) {
     return info.exists() && !info.isDir();
 }
 
-bool caseInsensitiveLess(const QString& a, const QString& b) {
-    const int folded = QString::compare(a, b, Qt::CaseInsensitive);
-    return folded != 0 ? folded < 0 : a < b;
+// The user's alphabet, letter case ignored: Čeština comes before Dansk. Names the collation
+// holds equal keep a fixed order.
+void sortForTheUser(QStringList& names) {
+    QCollator collator{QLocale()};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(names.begin(), names.end(), [&](const QString& a, const QString& b) {
+        const int order = collator.compare(a, b);
+        return order != 0 ? order < 0 : a < b;
+    });
 }
 
 } // namespace
@@ -69,7 +77,7 @@ QStringList languageFileNames(const QString& languageDir) {
         if (fileName.size() > kExtension.size() && hasLanguageExtension(fileName) && isListableFile(info))
             names.append(fileName);
     }
-    std::sort(names.begin(), names.end(), caseInsensitiveLess);
+    sortForTheUser(names);
     return names;
 }
 

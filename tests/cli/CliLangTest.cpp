@@ -2,6 +2,7 @@
 #include "support/CliRunner.h"
 #include "support/TestFiles.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTemporaryDir>
@@ -61,6 +62,28 @@ TEST_F(CliLangTest, JsonReproducesTheEdgeCasesInEveryEncoding) {
         for (const char* line : {":3:", ":4:", ":5:", ":6:", ":9:"})
             EXPECT_TRUE(result.err.contains(line)) << line << "\n" << result.err.constData();
         EXPECT_FALSE(result.err.contains(":1:"));
+    }
+}
+
+// A translator hears only of entry lines that set nothing, not of comments and headings.
+TEST_F(CliLangTest, NamesOnlyFailedEntryLines) {
+    const test::CliResult result =
+        test::runCli({QStringLiteral("lang"), write("; Main window\n\nHeading without a mark\nSTR12 = "
+                                                    "Ciao\nSTR12 Hello\nstr13 = x\n; STR14 = y\n")});
+    ASSERT_EQ(result.exitCode, 0) << result.err.constData();
+    EXPECT_EQ(result.err.count('\n'), 2) << result.err.constData();
+    EXPECT_TRUE(result.err.contains(":5: skipped")) << result.err.constData();
+    EXPECT_TRUE(result.err.contains(":6: skipped")) << result.err.constData();
+}
+
+TEST_F(CliLangTest, EveryShippedLanguageFileSkipsNoLine) {
+    const QDir shipped(QStringLiteral(ZZ_SOURCE_DIR "/data/LANGUAGE"));
+    const QStringList files = shipped.entryList({QStringLiteral("*.lng")}, QDir::Files);
+    ASSERT_FALSE(files.isEmpty());
+    for (const QString& name : files) {
+        const test::CliResult result = test::runCli({QStringLiteral("lang"), shipped.filePath(name)});
+        EXPECT_EQ(result.exitCode, 0) << name.toStdString();
+        EXPECT_TRUE(result.err.isEmpty()) << name.toStdString() << ": " << result.err.constData();
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -84,6 +85,23 @@ TEST_F(LanguageFolderTest, SortsWithoutRegardToCase) {
     addFiles({"italiano.lng", "Zulu.lng", "English.lng", "alpha.lng", "Deutsch.lng", "francais.lng"});
     EXPECT_EQ(languageFileNames(dir.path()), (QStringList{"alpha.lng", "Deutsch.lng", "English.lng",
                                                           "francais.lng", "italiano.lng", "Zulu.lng"}));
+}
+
+// Accented initials sort by their letter, not after Z as their code points would.
+TEST_F(LanguageFolderTest, SortsByTheAlphabetOfTheUsersLocale) {
+    const QLocale before;
+    for (const char* locale : {"en_GB", "cs_CZ", "de_DE"}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+        addFiles({QStringLiteral("Español.lng"), QStringLiteral("Dansk.lng"), QStringLiteral("Čeština.lng"),
+                  QStringLiteral("Ελληνικά.lng"), QStringLiteral("deutsch.lng"),
+                  QStringLiteral("Íslenska.lng")});
+        EXPECT_EQ(languageFileNames(dir.path()),
+                  (QStringList{QStringLiteral("Čeština.lng"), QStringLiteral("Dansk.lng"),
+                               QStringLiteral("deutsch.lng"), QStringLiteral("Español.lng"),
+                               QStringLiteral("Íslenska.lng"), QStringLiteral("Ελληνικά.lng")}))
+            << locale;
+    }
+    QLocale::setDefault(before);
 }
 
 TEST_F(LanguageFolderTest, WithoutLanguageFilesEnglishIsTheOneChoice) {
