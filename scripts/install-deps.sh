@@ -3,6 +3,8 @@
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libpugixml-dev libgtest-dev googletest libbenchmark-dev)
+# The fuzz targets in tests/fuzz (scripts/fuzz.sh): clang and its libFuzzer.
+packages+=(clang libfuzzer-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do
