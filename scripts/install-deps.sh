@@ -5,6 +5,8 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libpugixml-dev libgtest-dev googletest libbenchmark-dev)
 # Install and package: PNG icons from the SVG, validators of the desktop entry and metainfo, the .deb tools.
 packages+=(librsvg2-bin desktop-file-utils appstream dpkg-dev file)
+# The fuzz targets in tests/fuzz (scripts/fuzz.sh): clang and its libFuzzer.
+packages+=(clang libfuzzer-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do

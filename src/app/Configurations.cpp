@@ -3,27 +3,76 @@
 #include "app/Workspace.h"
 #include "common/TextRules.h"
 #include "common/Xml.h"
+#include "lang/AddedTexts.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace zz {
 
-bool isPortableConfigurationName(const QString& name) {
-    if (name.isEmpty() || name == u"." || name == u"..")
-        return false;
+NameCheck checkConfigurationName(const QString& name) {
+    if (name.isEmpty())
+        return {NameFault::Empty, {}};
+    if (name.startsWith(u'.'))
+        return {NameFault::LeadingDot, {}};
     for (const QChar c : name) {
-        if (c.unicode() < 32 || QStringView(u"<>:\"/\\|?*").contains(c))
-            return false;
+        if (c.unicode() < 32)
+            return {NameFault::ForbiddenCharacter,
+                    QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QChar(u'0'))};
+        if (QStringView(u"<>:\"/\\|?*").contains(c))
+            return {NameFault::ForbiddenCharacter, QStringLiteral("'%1'").arg(c)};
     }
     if (name.endsWith(u'.') || name.endsWith(u' '))
-        return false;
-    static const QRegularExpression reserved(QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])(\\..*)?$"),
-                                             QRegularExpression::CaseInsensitiveOption);
-    return !reserved.match(name).hasMatch();
+        return {NameFault::TrailingDotOrBlank, {}};
+    // Windows takes these as devices whatever the case and whatever extension follows.
+    static const QRegularExpression reserved(
+        QStringLiteral(
+            "^(CON|PRN|AUX|NUL|CONIN\\$|CONOUT\\$|COM[0-9\u00B9\u00B2\u00B3]|LPT[0-9\u00B9\u00B2\u00B3])"
+            "(\\..*)?$"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = reserved.match(name);
+    if (match.hasMatch())
+        return {NameFault::ReservedByWindows, match.captured(1)};
+    return {};
 }
+
+bool isPortableConfigurationName(const QString& name) {
+    return checkConfigurationName(name).fault == NameFault::None;
+}
+
+namespace {
+
+// A folder under PROJECTS whose name equals `name` but for letter case, hidden ones included:
+// on a file system that ignores case the two would be one folder.
+bool hasCaseTwin(const QString& projectsDir, const QString& name) {
+    const QStringList entries =
+        QDir(projectsDir).entryList(QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    return std::any_of(entries.begin(), entries.end(), [&name](const QString& entry) {
+        return entry.compare(name, Qt::CaseInsensitive) == 0;
+    });
+}
+
+QString faultLine(const TextTable& texts, const NameCheck& check) {
+    switch (check.fault) {
+    case NameFault::LeadingDot:
+        return texts[added::NameBeginsWithDot];
+    case NameFault::ForbiddenCharacter:
+        return texts[added::NameHoldsCharacter].arg(check.detail);
+    case NameFault::TrailingDotOrBlank:
+        return texts[added::NameEndsWithDotOrBlank];
+    case NameFault::ReservedByWindows:
+        return texts[added::NameReservedByWindows].arg(check.detail);
+    case NameFault::None:
+    case NameFault::Empty:
+        break;
+    }
+    return {};
+}
+
+} // namespace
 
 int textIndexOf(CreateOutcome outcome) {
     switch (outcome) {
@@ -47,7 +96,7 @@ CreateOutcome createConfiguration(UComon& state, const QString& name) {
     if (!isPortableConfigurationName(name))
         return CreateOutcome::NotValid;
     const QString folder = joinPath(state.ProjectsDir, name);
-    if (QFileInfo(folder).isDir())
+    if (QFileInfo(folder).isDir() || hasCaseTwin(state.ProjectsDir, name))
         return CreateOutcome::AlreadyExists;
     if (!QDir().mkdir(folder))
         return CreateOutcome::NotValid;
@@ -56,6 +105,16 @@ CreateOutcome createConfiguration(UComon& state, const QString& name) {
     state.ProjectDir = folder;
     Set_Files(state);
     return CreateOutcome::Created;
+}
+
+QString refusalMessage(const TextTable& texts, CreateOutcome outcome, const QString& name) {
+    QString message = texts[textIndexOf(outcome)];
+    if (outcome == CreateOutcome::NotValid) {
+        const QString line = faultLine(texts, checkConfigurationName(name));
+        if (!line.isEmpty())
+            message += u'\n' + line;
+    }
+    return message;
 }
 
 QStringList listConfigurations(const QString& projectsDir) {

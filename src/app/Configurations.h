@@ -7,16 +7,34 @@
 
 namespace zz {
 
-// True when `name` can be one configuration folder on every platform: not "." or "..", no
-// path separator, none of <>:"|?* or control characters, no trailing dot or blank, and not a
-// name Windows reserves (CON, PRN, AUX, NUL, COM1-9, LPT1-9, also with an extension).
+// The rule a configuration name breaks, so that the user is told why it is refused.
+enum class NameFault {
+    None,
+    Empty,
+    LeadingDot,         // also "." and ".."; hidden on Linux, so never listed again
+    ForbiddenCharacter, // a path separator, one of <>:"|?* or a control character
+    TrailingDotOrBlank, // Windows drops them, so the folder would get another name
+    ReservedByWindows,  // a device name, also with an extension ("con.txt")
+};
+
+struct NameCheck {
+    NameFault fault = NameFault::None;
+    QString detail; // the character or the reserved name as typed, where the rule has one
+};
+
+// Checks that `name` can be one configuration folder on every platform: not empty, no
+// leading dot, no path separator, none of <>:"|?* or control characters, no trailing dot or
+// blank, and not a name Windows reserves (CON, PRN, AUX, NUL, CONIN$, CONOUT$, COM0-9,
+// LPT0-9 and COM/LPT with a superscript 1-3, in any case and also with an extension).
+NameCheck checkConfigurationName(const QString& name);
+
 bool isPortableConfigurationName(const QString& name);
 
 // The outcome of creating a configuration, with the text index the user is shown.
 enum class CreateOutcome {
     Created,
     EmptyName,     // text 32
-    AlreadyExists, // text 31
+    AlreadyExists, // text 31: the folder exists, or one whose name differs only in letter case
     NotValid,      // text 30: not portable, or the folder could not be created
 };
 
@@ -25,6 +43,10 @@ int textIndexOf(CreateOutcome outcome);
 // Creates ProjectsDir/name and its "bin" subfolder and makes it the active configuration.
 // The name is taken exactly as typed. Nothing changes unless the result is Created.
 CreateOutcome createConfiguration(UComon& state, const QString& name);
+
+// The error box of a refused name: the outcome's text and, for text 30, a second line saying
+// which rule the name breaks.
+QString refusalMessage(const TextTable& texts, CreateOutcome outcome, const QString& name);
 
 // The configuration folders under PROJECTS that are neither hidden nor system entries, in
 // the order the file system returns them.

@@ -51,9 +51,10 @@ void TFNew_Project::showEvent(QShowEvent* event) {
 }
 
 void TFNew_Project::Btn_OKClick() {
-    const CreateOutcome outcome = createConfiguration(m_context.state, m_name->text());
+    const QString name = m_name->text();
+    const CreateOutcome outcome = createConfiguration(m_context.state, name);
     if (outcome != CreateOutcome::Created) {
-        m_context.dialogs.showError(this, m_context.state.Texts[textIndexOf(outcome)]);
+        m_context.dialogs.showError(this, refusalMessage(m_context.state.Texts, outcome, name));
         return;
     }
     accept();

@@ -23,6 +23,11 @@ const std::vector<AddedText>& addedTexts() {
          u"The Translate Table step stays unavailable because the parameter file could not be read. "},
         {added::DeviceNotUpdated,
          u"The configuration image could not be written, so the device was not updated. "},
+        {added::NameReservedByWindows, u"The name %1 is reserved by Windows."},
+        {added::NameBeginsWithDot,
+         u"A name cannot begin with a dot: on Linux such a folder is hidden and could not be opened again."},
+        {added::NameHoldsCharacter, u"A name cannot hold the character %1."},
+        {added::NameEndsWithDotOrBlank, u"A name cannot end with a dot or a blank."},
         {added::ParGenNotWellFormed,
          u"The communication parameters file could not be read, so the default values are shown. It will be "
          u"kept with the suffix .bad when the parameters are saved. "},

@@ -15,6 +15,11 @@ inline constexpr int FileUnreadableReplacedOnSave = 616;
 // 620-629: main window and configurations
 inline constexpr int TranslateTableFlagUnreadable = 620;
 inline constexpr int DeviceNotUpdated = 621;
+// 623-626: why a new configuration name is refused (the second line under text 30)
+inline constexpr int NameReservedByWindows = 623; // %1 the reserved name as typed
+inline constexpr int NameBeginsWithDot = 624;
+inline constexpr int NameHoldsCharacter = 625; // %1 the character
+inline constexpr int NameEndsWithDotOrBlank = 626;
 // 630-639: communication parameters
 inline constexpr int ParGenNotWellFormed = 630;
 inline constexpr int ParGenUnreadable = 631;

@@ -46,6 +46,8 @@ public:
         // Takes in no more than an answer may hold before the size check sees it.
         m_socket.setReadBufferSize(kHeadLimit + kVersionAnswerLimit + 1);
         m_timer.setSingleShot(true);
+        // A coarse timer may fire up to 5 % early; the limit must be the full limit.
+        m_timer.setTimerType(Qt::PreciseTimer);
         connect(&m_timer, &QTimer::timeout, this, [this] { fail(); });
         connect(&m_socket, &QTcpSocket::connected, this, [this, url] { m_socket.write(requestFor(url)); });
         connect(&m_socket, &QTcpSocket::readyRead, this, [this] { readAvailable(); });

@@ -36,7 +36,66 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{u"<x>", false}, NameCase{u"a|b", false}, NameCase{u"tab\there", false},
                       NameCase{u"trail.", false}, NameCase{u"trail ", false}, NameCase{u"CON", false},
                       NameCase{u"con", false}, NameCase{u"Nul.txt", false}, NameCase{u"COM1", false},
-                      NameCase{u"lpt9", false}, NameCase{u"AUX", false}, NameCase{u"PRN.x.y", false}));
+                      NameCase{u"lpt9", false}, NameCase{u"AUX", false}, NameCase{u"PRN.x.y", false},
+                      // names that cannot travel: hidden on Linux, or devices on Windows
+                      NameCase{u".hidden", false}, NameCase{u"...", false}, NameCase{u"CONIN$", false},
+                      NameCase{u"conout$.log", false}, NameCase{u"COM0", false}, NameCase{u"lpt0.txt", false},
+                      NameCase{u"COM\u00B9", false}, NameCase{u"com\u00B2", false},
+                      NameCase{u"LPT\u00B3.x", false}, NameCase{u"con.txt", false}, NameCase{u"CONIN", true},
+                      NameCase{u"CONIN$x", true}, NameCase{u"COM\u2074", true},
+                      NameCase{u"LPT\u00B9\u00B9", true}, NameCase{u"mid.dot", true},
+                      NameCase{u"trail.x.", false}));
+
+struct RefusalCase {
+    const char16_t* name;
+    NameFault fault;
+    const char16_t* secondLine; // nullptr: the box holds text 30 alone
+    friend void PrintTo(const RefusalCase& c, std::ostream* os) {
+        *os << '"' << QString::fromUtf16(c.name).toStdString() << '"';
+    }
+};
+
+class RefusalMessageTest : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(RefusalMessageTest, NamesTheRuleTheNameBreaks) {
+    const QString name = QString::fromUtf16(GetParam().name);
+    EXPECT_EQ(checkConfigurationName(name).fault, GetParam().fault);
+    TextTable texts;
+    texts.LoadDefaultTexts();
+    QString expected = texts[30];
+    if (GetParam().secondLine)
+        expected += u'\n' + QString::fromUtf16(GetParam().secondLine);
+    EXPECT_EQ(refusalMessage(texts, CreateOutcome::NotValid, name), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, RefusalMessageTest,
+    ::testing::Values(
+        RefusalCase{
+            u".cfg", NameFault::LeadingDot,
+            u"A name cannot begin with a dot: on Linux such a folder is hidden and could not be opened "
+            u"again."},
+        RefusalCase{
+            u"..", NameFault::LeadingDot,
+            u"A name cannot begin with a dot: on Linux such a folder is hidden and could not be opened "
+            u"again."},
+        RefusalCase{u"a:b", NameFault::ForbiddenCharacter, u"A name cannot hold the character ':'."},
+        RefusalCase{u"sub/dir", NameFault::ForbiddenCharacter, u"A name cannot hold the character '/'."},
+        RefusalCase{u"tab\there", NameFault::ForbiddenCharacter, u"A name cannot hold the character U+0009."},
+        RefusalCase{u"trail ", NameFault::TrailingDotOrBlank, u"A name cannot end with a dot or a blank."},
+        RefusalCase{u"con.txt", NameFault::ReservedByWindows, u"The name con is reserved by Windows."},
+        RefusalCase{u"ConOut$", NameFault::ReservedByWindows, u"The name ConOut$ is reserved by Windows."},
+        RefusalCase{u"lpt\u00B2.a.b", NameFault::ReservedByWindows,
+                    u"The name lpt\u00B2 is reserved by Windows."},
+        // portable, yet the folder could not be made: no rule to name
+        RefusalCase{u"Plant A", NameFault::None, nullptr}));
+
+TEST(RefusalMessageOtherTextsTest, EmptyAndExistingNamesKeepTheirOneLineTexts) {
+    TextTable texts;
+    texts.LoadDefaultTexts();
+    EXPECT_EQ(refusalMessage(texts, CreateOutcome::EmptyName, QString()), texts[32]);
+    EXPECT_EQ(refusalMessage(texts, CreateOutcome::AlreadyExists, QStringLiteral("x")), texts[31]);
+}
 
 class ConfigurationsTest : public ::testing::Test {
 protected:
@@ -76,6 +135,19 @@ TEST_F(ConfigurationsTest, RefusesWithTheTextOfEachCaseAndChangesNothing) {
         EXPECT_EQ(state.LastProjectName, before.LastProjectName);
     }
     EXPECT_EQ(QDir(state.ProjectsDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{"Existing"});
+}
+
+TEST_F(ConfigurationsTest, ANameEqualToAnExistingOneButForCaseAlreadyExists) {
+    QDir().mkpath(projects(QStringLiteral("Plant A")));
+    for (const char* name : {"plant a", "PLANT A", "pLaNt A"}) {
+        EXPECT_EQ(createConfiguration(state, QString::fromUtf8(name)), CreateOutcome::AlreadyExists) << name;
+        EXPECT_EQ(state.ProjectDir, QString()) << name;
+    }
+    // Windows folds more letters than a-z.
+    EXPECT_EQ(createConfiguration(state, QStringLiteral("\u00C9t\u00E9")), CreateOutcome::Created);
+    EXPECT_EQ(createConfiguration(state, QStringLiteral("\u00E9T\u00C9")), CreateOutcome::AlreadyExists);
+    EXPECT_EQ(createConfiguration(state, QStringLiteral("Plant AB")), CreateOutcome::Created);
+    EXPECT_EQ(QDir(state.ProjectsDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 3);
 }
 
 TEST_F(ConfigurationsTest, AFolderThatCannotBeCreatedIsNotValid) {

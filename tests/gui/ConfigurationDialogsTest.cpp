@@ -62,9 +62,21 @@ TEST_F(NewProjectDialogTest, EachRefusalShowsItsTextAndKeepsTheTypedName) {
         {QString(), QStringLiteral("Error! Name Project is not valid")},
         {QStringLiteral("Existing"),
          QStringLiteral("Error! Name project is not valid because directory already exists")},
-        {QStringLiteral("a:b"), QStringLiteral("Error! Name project is not valid")},
-        {QStringLiteral("sub/dir"), QStringLiteral("Error! Name project is not valid")},
-        {QStringLiteral("CON"), QStringLiteral("Error! Name project is not valid")},
+        {QStringLiteral("existing"),
+         QStringLiteral("Error! Name project is not valid because directory already exists")},
+        {QStringLiteral("a:b"),
+         QStringLiteral("Error! Name project is not valid\nA name cannot hold the character ':'.")},
+        {QStringLiteral("sub/dir"),
+         QStringLiteral("Error! Name project is not valid\nA name cannot hold the character '/'.")},
+        {QStringLiteral("CON"),
+         QStringLiteral("Error! Name project is not valid\nThe name CON is reserved by Windows.")},
+        {QStringLiteral("com\u00B9.txt"),
+         QStringLiteral("Error! Name project is not valid\nThe name com\u00B9 is reserved by Windows.")},
+        {QStringLiteral(".plant"),
+         QStringLiteral("Error! Name project is not valid\nA name cannot begin with a dot: "
+                        "on Linux such a folder is hidden and could not be opened again.")},
+        {QStringLiteral("plant."),
+         QStringLiteral("Error! Name project is not valid\nA name cannot end with a dot or a blank.")},
     };
     for (const Case& c : cases) {
         world.dialogs.errors.clear();
