@@ -9,5 +9,6 @@ int runLang(const QStringList& args);
 int runCheck(const QStringList& args);
 int runCompose(const QStringList& args);
 int runDecode(const QStringList& args);
+int runTable(const QStringList& args);
 
 } // namespace zz::cli

@@ -27,6 +27,13 @@ const std::vector<Command>& commands() {
          "decode BANK_FILE [--json]\n"
          "                          print the header fields, checksums and non-zero entries of an image",
          zz::cli::runDecode},
+        {"table",
+         "table export CONFIG_DIR [--output FILE]\n"
+         "                          write the translate table of CONFIG_DIR as CSV to standard output or "
+         "FILE\n"
+         "  table import CONFIG_DIR FILE\n"
+         "                          check the CSV FILE and write its rows to CONFIG_DIR/var.xml",
+         zz::cli::runTable},
     };
     return list;
 }

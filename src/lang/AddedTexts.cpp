@@ -42,6 +42,14 @@ const std::vector<AddedText>& addedTexts() {
         {added::CheckParGenRootNotFirst, u"does not begin with its parameter element, so the dialog shows "
                                          u"the defaults; the values the device "
                                          u"would be sent are checked below"},
+        {added::TableTooManyRows, u"%1 rows are more than the table holds (%2), so nothing is taken."},
+        {added::CsvRowWithoutKey,
+         u"Row %1 has an empty Slave ID TCP, which would end the table there, yet rows "
+         u"follow it, so nothing is taken."},
+        {added::CellCharacterNotSaved,
+         u"Row %1, %2: the text holds a character that the table file cannot hold."},
+        {added::CsvWrongFieldCount, u"Row %1 has %2 fields; a table row has 7."},
+        {added::CsvQuoteNotClosed, u"A quoted field is not closed before the end of the file."},
         {added::InsertLosesLastRow,
          u"Row 2000 holds data, which is lost when a row is inserted. Insert the row anyway?"},
         {added::RowsNotSaved, u"The table ends at Row %1, whose Slave ID TCP is empty, so %2 row(s) holding "

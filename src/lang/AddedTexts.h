@@ -26,6 +26,12 @@ inline constexpr int ParGenUnreadable = 631;
 inline constexpr int ParGenNotSaved = 632;
 inline constexpr int ParGenRootNotFirst = 633;
 inline constexpr int CheckParGenRootNotFirst = 634;
+// 635-639: translate table CSV and editing
+inline constexpr int TableTooManyRows = 635;      // %1 rows offered, %2 rows the grid holds
+inline constexpr int CsvRowWithoutKey = 636;      // %1 the row with an empty Slave ID TCP
+inline constexpr int CellCharacterNotSaved = 637; // %1 row, %2 column header
+inline constexpr int CsvWrongFieldCount = 638;    // %1 row, %2 fields on it
+inline constexpr int CsvQuoteNotClosed = 639;
 // 640-649: translate table and enabled functions
 inline constexpr int InsertLosesLastRow = 640;
 inline constexpr int RowsNotSaved = 641;           // %1 the row that ends the table, %2 rows lost
