@@ -9,5 +9,7 @@ int runLang(const QStringList& args);
 int runCheck(const QStringList& args);
 int runCompose(const QStringList& args);
 int runDecode(const QStringList& args);
+int runDiff(const QStringList& args);
+int runRestore(const QStringList& args);
 
 } // namespace zz::cli

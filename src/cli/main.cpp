@@ -27,6 +27,14 @@ const std::vector<Command>& commands() {
          "decode BANK_FILE [--json]\n"
          "                          print the header fields, checksums and non-zero entries of an image",
          zz::cli::runDecode},
+        {"diff",
+         "diff A B [--json]\n"
+         "                          print what differs between two bank files or configuration folders",
+         zz::cli::runDiff},
+        {"restore",
+         "restore BANK_FILE CONFIG_DIR [--force]\n"
+         "                          write the configuration files that compose into BANK_FILE",
+         zz::cli::runRestore},
     };
     return list;
 }
