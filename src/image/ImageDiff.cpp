@@ -27,7 +27,7 @@ QStringList changedBits(const DecodedField& a, const DecodedField& b) {
         if (!(changed & mask))
             continue;
         const QStringList meaning = flagMeanings(QString::fromLatin1(a.layout.name), mask);
-        out.append(QStringLiteral("%1%2").arg((b.value & mask) ? u'+' : u'-').arg(meaning.value(0)));
+        out.append(((b.value & mask) ? QStringLiteral("+") : QStringLiteral("-")) + meaning.value(0));
     }
     return out;
 }
