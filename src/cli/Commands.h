@@ -10,5 +10,7 @@ int runCheck(const QStringList& args);
 int runCompose(const QStringList& args);
 int runDecode(const QStringList& args);
 int runTable(const QStringList& args);
+int runDiff(const QStringList& args);
+int runRestore(const QStringList& args);
 
 } // namespace zz::cli

@@ -1,6 +1,7 @@
 #include "cli/CliOutput.h"
 #include "cli/Commands.h"
 #include "common/Errors.h"
+#include "image/ImageConsistency.h"
 #include "image/ImageDecoder.h"
 
 #include <QJsonArray>
@@ -27,7 +28,7 @@ QJsonObject entryAsJson(const image::DecodedEntry& e) {
                        {QStringLiteral("RTU_ADDRESS"), e.RTU_ADDRESS}};
 }
 
-void printJson(const image::DecodedImage& image) {
+void printJson(const image::DecodedImage& image, const QStringList& inconsistencies) {
     QJsonObject header;
     QJsonObject meanings;
     for (const image::DecodedField& f : image.header) {
@@ -56,11 +57,12 @@ void printJson(const image::DecodedImage& image) {
                      {QStringLiteral("matches"), image.checksumMatches()}}},
         {QStringLiteral("reservedNonZero"), reserved},
         {QStringLiteral("table"), table},
+        {QStringLiteral("inconsistencies"), QJsonArray::fromStringList(inconsistencies)},
     };
     printOut(QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented)).trimmed());
 }
 
-void printText(const image::DecodedImage& image) {
+void printText(const image::DecodedImage& image, const QStringList& inconsistencies) {
     for (const image::DecodedField& f : image.header) {
         QString line = QStringLiteral("%1 = %2").arg(QString::fromLatin1(f.layout.name), f.text);
         if (f.layout.kind == image::FieldKind::BitFlags)
@@ -93,6 +95,8 @@ void printText(const image::DecodedImage& image) {
                 .arg(e.N_POINT)
                 .arg(e.TCP_ADDRESS)
                 .arg(e.RTU_ADDRESS));
+    for (const QString& reason : inconsistencies)
+        printOut(QStringLiteral("not an image this system writes: ") + reason);
 }
 
 } // namespace
@@ -104,18 +108,21 @@ int runDecode(const QStringList& args) {
         return kExitError;
 
     image::DecodedImage image;
+    QStringList inconsistencies;
     try {
-        image = image::decodeBankFile(file);
+        const QByteArray bytes = image::readBankFile(file);
+        image = image::decodeImage(bytes);
+        inconsistencies = image::imageInconsistencies(bytes);
     } catch (const Error& e) {
         printErr(e.message());
         return kExitError;
     }
     if (json)
-        printJson(image);
+        printJson(image, inconsistencies);
     else
-        printText(image);
+        printText(image, inconsistencies);
     // Decoded, but not an image this system would write.
-    return image.checksumMatches() && image.reservedNonZero.empty() ? kExitOk : kExitCheckFailed;
+    return inconsistencies.isEmpty() ? kExitOk : kExitCheckFailed;
 }
 
 } // namespace zz::cli

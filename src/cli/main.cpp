@@ -34,6 +34,14 @@ const std::vector<Command>& commands() {
          "  table import CONFIG_DIR FILE\n"
          "                          check the CSV FILE and write its rows to CONFIG_DIR/var.xml",
          zz::cli::runTable},
+        {"diff",
+         "diff A B [--json]\n"
+         "                          print what differs between two bank files or configuration folders",
+         zz::cli::runDiff},
+        {"restore",
+         "restore BANK_FILE CONFIG_DIR [--force]\n"
+         "                          write the configuration files that compose into BANK_FILE",
+         zz::cli::runRestore},
     };
     return list;
 }

@@ -79,6 +79,8 @@ DecodedField decodeField(const QByteArray& bytes, const HeaderField& layout) {
     if (layout.kind == FieldKind::BitFlags) {
         field.text = QStringLiteral("0x%1").arg(field.value, layout.size * 2, 16, QLatin1Char('0'));
         field.meanings = flagMeanings(QString::fromLatin1(layout.name), field.value);
+    } else if (layout.kind == FieldKind::DeviceAddress) {
+        field.text = QStringLiteral("0x%1").arg(field.value, layout.size * 2, 16, QLatin1Char('0'));
     } else {
         field.text = QString::number(field.value);
     }
@@ -145,7 +147,7 @@ DecodedImage decodeImage(const QByteArray& bytes) {
     return image;
 }
 
-DecodedImage decodeBankFile(const QString& path) {
+QByteArray readBankFile(const QString& path) {
     // The length is checked before reading, so a huge file or a device never fills the memory.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
@@ -161,7 +163,11 @@ DecodedImage decodeBankFile(const QString& path) {
             path, QStringLiteral("not a bank file: it is %1 bytes long, and a bank file is exactly %2 bytes")
                       .arg(bytes.size())
                       .arg(kImageSize));
-    return decodeImage(bytes);
+    return bytes;
+}
+
+DecodedImage decodeBankFile(const QString& path) {
+    return decodeImage(readBankFile(path));
 }
 
 } // namespace zz::image

@@ -14,7 +14,7 @@ namespace zz::image {
 struct DecodedField {
     HeaderField layout;
     std::uint32_t value = 0; // IPv4 fields: the four bytes, first byte in the high-order position
-    QString text;            // decimal; dotted for IPv4; 0x-hexadecimal for bit flags
+    QString text;            // decimal; dotted for IPv4; 0x-hexadecimal for bit flags and device addresses
     QStringList meanings;    // bit flags only: one entry per set bit
 };
 
@@ -41,6 +41,10 @@ struct DecodedImage {
 
 // Decodes the 18432 bytes of an image; throws Error when `bytes` has another length.
 DecodedImage decodeImage(const QByteArray& bytes);
+
+// Reads the 18432 bytes of a bank file; throws FileError naming it when it cannot be read or
+// its length is not that of an image.
+QByteArray readBankFile(const QString& path);
 
 // Reads and decodes a bank file; throws FileError naming it when it cannot be read or its
 // length is not that of an image.

@@ -26,7 +26,7 @@ constexpr HeaderField kHeaderFields[] = {
     {"Serial_Options", offset::Serial_Options, 1, FieldKind::BitFlags},
     {"Fixed_Port", offset::Fixed_Port, 2, FieldKind::Number},
     {"Table_Row_Count", offset::Table_Row_Count, 4, FieldKind::Number},
-    {"Table_Address", offset::Table_Address, 4, FieldKind::Number},
+    {"Table_Address", offset::Table_Address, 4, FieldKind::DeviceAddress},
     {"Disabled_Functions", offset::Disabled_Functions, 4, FieldKind::BitFlags},
     {"Serial_Time_Between_Byte", offset::Serial_Time_Between_Byte, 4, FieldKind::Number},
     {"Header_Checksum", offset::Header_Checksum, 4, FieldKind::Number},

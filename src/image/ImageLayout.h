@@ -71,9 +71,10 @@ inline constexpr int RTU_ADDRESS = 6;
 } // namespace entry_offset
 
 enum class FieldKind {
-    Number,   // unsigned little-endian integer of `size` bytes
-    IPv4,     // four bytes in reading order
-    BitFlags, // unsigned integer whose bits each mean something
+    Number,        // unsigned little-endian integer of `size` bytes
+    IPv4,          // four bytes in reading order
+    BitFlags,      // unsigned integer whose bits each mean something
+    DeviceAddress, // unsigned integer naming a place in the device's memory, shown in hexadecimal
 };
 
 struct HeaderField {
