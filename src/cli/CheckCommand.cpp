@@ -1,5 +1,6 @@
 #include "cli/CheckCommand.h"
 
+#include "app/ConfigurationReview.h"
 #include "app/Workspace.h"
 #include "cli/CliOutput.h"
 #include "cli/Commands.h"
@@ -14,6 +15,9 @@
 #include "tables/TranslateTableFile.h"
 
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace zz::cli {
 
@@ -29,28 +33,15 @@ const TextTable& englishTexts() {
 }
 
 void printUsage() {
-    printErr(QStringLiteral("usage: zevazerazu-cli check CONFIG_DIR"));
+    printErr(QStringLiteral("usage: zevazerazu-cli check CONFIG_DIR [--json] [--warnings-as-errors]"));
 }
 
 } // namespace
 
 QStringList checkParGen(const QString& configDir) {
-    const QString path = joinPath(configDir, kParGenFileName);
-    GeneralParameters values;
     QStringList lines;
-    if (QFileInfo::exists(path)) {
-        pugi::xml_document doc;
-        xml::load(doc, path);
-        values = parametersFromDocument(doc);
-        // The image takes the element found by name; those are the values worth checking.
-        if (beginsWithoutItsElement(doc)) {
-            lines.append(kParGenFileName + QStringLiteral(": ") +
-                         englishTexts()[added::CheckParGenRootNotFirst]);
-            values = parametersFromElement(xml::topLevelElement(doc, "General_Parameter"));
-        }
-    }
-    for (int index : failingChecks(values))
-        lines.append(kParGenFileName + QStringLiteral(": ") + englishTexts()[index]);
+    for (const ConfigurationEntry& failure : parGenFailures(configDir))
+        lines.append(failure.line(false));
     return lines;
 }
 
@@ -63,33 +54,63 @@ const std::vector<FileChecker>& fileCheckers() {
     return list;
 }
 
+namespace {
+
+QJsonArray jsonEntries(const QVector<ConfigurationEntry>& entries) {
+    QJsonArray array;
+    for (const ConfigurationEntry& entry : entries) {
+        QJsonArray rows;
+        for (int row : entry.rows)
+            rows.append(row);
+        array.append(QJsonObject{{QStringLiteral("file"), entry.file},
+                                 {QStringLiteral("kind"), entry.kind},
+                                 {QStringLiteral("rows"), rows},
+                                 {QStringLiteral("message"), entry.message}});
+    }
+    return array;
+}
+
+} // namespace
+
 int runCheck(const QStringList& args) {
-    if (args.size() != 1 || args.front().startsWith(QStringLiteral("--"))) {
+    bool json = false;
+    bool warningsAsErrors = false;
+    QStringList folders;
+    for (const QString& arg : args) {
+        if (arg == QStringLiteral("--json") && !json)
+            json = true;
+        else if (arg == QStringLiteral("--warnings-as-errors") && !warningsAsErrors)
+            warningsAsErrors = true;
+        else
+            folders.append(arg);
+    }
+    if (folders.size() != 1 || folders.front().startsWith(QStringLiteral("--"))) {
         printUsage();
         return kExitError;
     }
-    const QString configDir = args.front();
+    const QString configDir = folders.front();
     if (!QFileInfo(configDir).isDir()) {
         printErr(QStringLiteral("%1: not a folder").arg(configDir));
         return kExitError;
     }
 
-    bool unreadable = false;
-    bool failed = false;
-    // Every file is checked even when an earlier one could not be read.
-    for (const FileChecker& checker : fileCheckers()) {
-        try {
-            for (const QString& line : checker.check(configDir)) {
-                printOut(line);
-                failed = true;
-            }
-        } catch (const Error& e) {
-            printErr(e.message());
-            unreadable = true;
-        }
+    // Every file is reviewed even when an earlier one could not be read.
+    const ConfigurationReview review = reviewConfiguration(configDir, englishTexts());
+    for (const QString& message : review.unreadable)
+        printErr(message);
+    if (json) {
+        const QJsonObject root{{QStringLiteral("failures"), jsonEntries(review.failures)},
+                               {QStringLiteral("warnings"), jsonEntries(review.warnings)}};
+        printOut(QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented)).trimmed());
+    } else {
+        for (const ConfigurationEntry& failure : review.failures)
+            printOut(failure.line(false));
+        for (const ConfigurationEntry& warning : review.warnings)
+            printOut(warning.line(true));
     }
-    if (unreadable)
+    if (!review.unreadable.isEmpty())
         return kExitError;
+    const bool failed = !review.failures.isEmpty() || (warningsAsErrors && !review.warnings.isEmpty());
     return failed ? kExitCheckFailed : kExitOk;
 }
 

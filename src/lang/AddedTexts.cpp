@@ -84,6 +84,19 @@ const std::vector<AddedText>& addedTexts() {
         {added::ButtonYes, u"&Yes"},
         {added::ButtonNo, u"&No"},
         {added::ButtonOk, u"OK"},
+        {added::AnalysisOverlap, u"Rows %1 and %2 both claim %3 addresses %5 to %6 of Slave ID TCP %4"},
+        {added::AnalysisTcpOverflow, u"Row %1: the TCP block runs past address 65535 (to %2)"},
+        {added::AnalysisSerialOverflow, u"Row %1: the serial block runs past address 65535 (to %2)"},
+        {added::AnalysisFunctionDisabled,
+         u"Row %1: %2 is read with function %3, which is switched off in Enabled Functions"},
+        {added::AnalysisUnusedTable,
+         u"The operation mode is Routing, so the %1 row(s) of the translate table are not used"},
+        {added::AnalysisEmptyTable, u"The operation mode is NAT, yet the translate table has no row"},
+        {added::AnalysisRowsNeedFunction,
+         u"%1 row(s) of the translate table need this function, which is switched off"},
+        {added::AnalysisUpdateProblems, u"The configuration has these problems:"},
+        {added::AnalysisMoreLines, u"and %1 more"},
+        {added::AnalysisWriteAnyway, u"Write the image anyway?"},
     };
     return texts;
 }

@@ -56,6 +56,17 @@ inline constexpr int JobFileNotSaved = 665;
 inline constexpr int ButtonYes = 627;
 inline constexpr int ButtonNo = 628;
 inline constexpr int ButtonOk = 629;
+// 670-679, 690-694: consistency analysis of a configuration
+inline constexpr int AnalysisOverlap = 670;        // %1, %2 rows, %3 data type, %4 Slave ID TCP, %5-%6 range
+inline constexpr int AnalysisTcpOverflow = 671;    // %1 row, %2 last address
+inline constexpr int AnalysisSerialOverflow = 672; // %1 row, %2 last address
+inline constexpr int AnalysisFunctionDisabled = 673; // %1 row, %2 data type, %3 function code
+inline constexpr int AnalysisUnusedTable = 674;      // %1 rows
+inline constexpr int AnalysisEmptyTable = 675;
+inline constexpr int AnalysisRowsNeedFunction = 676; // %1 rows
+inline constexpr int AnalysisUpdateProblems = 677;
+inline constexpr int AnalysisMoreLines = 678; // %1 lines not listed
+inline constexpr int AnalysisWriteAnyway = 679;
 
 // Blocks of the additions beyond the classic behaviour:
 //   617-619, 622-626  file safety and configuration names

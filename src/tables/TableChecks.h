@@ -2,8 +2,22 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 namespace zz {
+
+class TranslateTable;
+struct TranslateTableLoad;
+
+// One failure of a table file: a kind name, the rows it concerns (1-based, none for the whole
+// file) and the English message without the file name.
+struct FileFailure {
+    QString kind;
+    QVector<int> rows;
+    QString message;
+
+    bool operator==(const FileFailure&) const = default;
+};
 
 // Checks of a configuration folder's table files for the command line. Each returns one line
 // per failure, starting with the file name; no lines means the file passes, and a missing
@@ -18,5 +32,11 @@ QStringList checkTranslateTableFile(const QString& configDir);
 // EnableFunctions.xml: every row lacking FunNum or Enabled, from which no image can be composed,
 // and rows behind a leading declaration or comment.
 QStringList checkEnabledFunctionsFile(const QString& configDir);
+
+// The parts of those checks, for callers that need the rows or want every invalid cell rather
+// than the first of each row. `table` holds the rows of `load`.
+QVector<FileFailure> translateTableRowFailures(const TranslateTable& table);
+QVector<FileFailure> translateTableFileFailures(const TranslateTableLoad& load, const TranslateTable& table);
+QVector<FileFailure> enabledFunctionsFailures(const QString& configDir);
 
 } // namespace zz

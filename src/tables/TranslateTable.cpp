@@ -52,25 +52,49 @@ std::optional<int> dataTypeCodeOfCell(QStringView cell) {
     return std::nullopt;
 }
 
-std::optional<int> firstFailingCheck(const TranslateRow& row) {
+namespace {
+
+// Runs the checks in their order; `visit` gets each failure and returns false to stop.
+template <typename Visit> void walkFailingChecks(const TranslateRow& row, Visit visit) {
     const std::optional<int> type = dataTypeCodeOfCell(row.cell(ColDataType));
+    if (!type && !visit(CellFailure{ColDataType, kDataTypeMessage}))
+        return;
+    if (!cellIn(row, ColSlaveIdTcp, 1, 247) && !visit(CellFailure{ColSlaveIdTcp, kSlaveIdTcpMessage}))
+        return;
+    if (!cellIn(row, ColAddressTcp, 0, 65535) && !visit(CellFailure{ColAddressTcp, kAddressTcpMessage}))
+        return;
+    if (!cellIn(row, ColSlaveId, 1, 247) && !visit(CellFailure{ColSlaveId, kSlaveIdMessage}))
+        return;
+    if (!cellIn(row, ColAddress, 0, 65535) && !visit(CellFailure{ColAddress, kAddressMessage}))
+        return;
     if (!type)
-        return kDataTypeMessage;
-    if (!cellIn(row, ColSlaveIdTcp, 1, 247))
-        return kSlaveIdTcpMessage;
-    if (!cellIn(row, ColAddressTcp, 0, 65535))
-        return kAddressTcpMessage;
-    if (!cellIn(row, ColSlaveId, 1, 247))
-        return kSlaveIdMessage;
-    if (!cellIn(row, ColAddress, 0, 65535))
-        return kAddressMessage;
+        return;
     if (isRegisterType(*type)) {
         if (!cellIn(row, ColNPoint, 1, 127))
-            return kRegisterCountMessage;
+            visit(CellFailure{ColNPoint, kRegisterCountMessage});
     } else if (!cellIn(row, ColNPoint, 1, 255)) {
-        return kBitCountMessage;
+        visit(CellFailure{ColNPoint, kBitCountMessage});
     }
-    return std::nullopt;
+}
+
+} // namespace
+
+QVector<CellFailure> failingChecks(const TranslateRow& row) {
+    QVector<CellFailure> failures;
+    walkFailingChecks(row, [&failures](const CellFailure& f) {
+        failures.append(f);
+        return true;
+    });
+    return failures;
+}
+
+std::optional<int> firstFailingCheck(const TranslateRow& row) {
+    std::optional<int> first;
+    walkFailingChecks(row, [&first](const CellFailure& f) {
+        first = f.textIndex;
+        return false;
+    });
+    return first;
 }
 
 QString RowFailure::message(const TextTable& texts) const {

@@ -69,6 +69,18 @@ QString dataTypeTextOfCode(int code);
 // when the cell names none of the four types.
 std::optional<int> dataTypeCodeOfCell(QStringView cell);
 
+// A check that a row's cell fails: the grid column and the text index of its message.
+struct CellFailure {
+    int column = 0;
+    int textIndex = 0;
+
+    bool operator==(const CellFailure&) const = default;
+};
+
+// Every check that `row` fails, in the order the checks run. NPoint is not checked while the
+// data type is unknown, since its range follows from the type.
+QVector<CellFailure> failingChecks(const TranslateRow& row);
+
 // The text index of the first check that `row` fails, or nothing when it passes.
 std::optional<int> firstFailingCheck(const TranslateRow& row);
 
