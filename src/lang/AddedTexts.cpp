@@ -68,6 +68,12 @@ const std::vector<AddedText>& addedTexts() {
         {added::UpdateProgressCaption, u"Updating the device"},
         {added::UpdateProgressLabel, u"The update program is running... %1 s"},
         {added::JobFileNotSaved, u"The update job file could not be saved, so the update was not started. "},
+        {added::UpdaterStillRunning,
+         u"The previous update is still running. Nothing was started; try again once it has ended."},
+        {added::UpdaterEndedAfter, u"The update program ended after %1 s."},
+        {added::FirmwareFileMissing,
+         u"The firmware file does not exist, so nothing was written or started: "},
+        {added::PingChecking, u"Checking the device..."},
     };
     return texts;
 }
