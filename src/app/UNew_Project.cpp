@@ -16,6 +16,7 @@ TFNew_Project::TFNew_Project(AppContext& context, QWidget* parent)
     , m_label(new QLabel(this))
     , m_name(new QLineEdit(this)) {
     m_label->setObjectName(QStringLiteral("Label1"));
+    m_label->setTextFormat(Qt::PlainText);
     m_name->setObjectName(QStringLiteral("E_New_Proj"));
     m_name->setMinimumWidth(320);
     m_label->setBuddy(m_name);

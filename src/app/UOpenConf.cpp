@@ -3,6 +3,7 @@
 #include "app/Configurations.h"
 #include "widgets/FlatButton.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QShowEvent>
@@ -16,6 +17,7 @@ TFOpenConf::TFOpenConf(AppContext& context, QWidget* parent)
     , m_label(new QLabel(this))
     , m_list(new QListWidget(this)) {
     m_label->setObjectName(QStringLiteral("Label1"));
+    m_label->setTextFormat(Qt::PlainText);
     m_list->setObjectName(QStringLiteral("ListBox1"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setSortingEnabled(false);
@@ -28,6 +30,7 @@ TFOpenConf::TFOpenConf(AppContext& context, QWidget* parent)
     // A keyboard selection counts like a click; a double click confirms.
     connect(m_list, &QListWidget::currentRowChanged, this, &TFOpenConf::ListBox1Click);
     connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { accept(); });
+    m_list->installEventFilter(this); // Enter confirms like OK
 
     setSizeGripEnabled(true);
     resize(420, 360);
@@ -66,6 +69,17 @@ void TFOpenConf::showEvent(QShowEvent* event) {
         m_list->setFocus();
     }
     BandedDialog::showEvent(event);
+}
+
+bool TFOpenConf::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            m_ok->click();
+            return true;
+        }
+    }
+    return BandedDialog::eventFilter(watched, event);
 }
 
 void TFOpenConf::ListBox1Click(int row) {

@@ -37,6 +37,7 @@ constexpr int kCheckIntervalMs = 7200000;
 QLabel* stepLabel(const QString& objectName, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
@@ -117,6 +118,9 @@ void TFZevazerazueFirmWare::buildControls() {
     m_L_Name_Conf->setObjectName(QStringLiteral("L_Name_Conf"));
     m_L_Name_Conf_L2 = new QLabel(m_Shape2);
     m_L_Name_Conf_L2->setObjectName(QStringLiteral("L_Name_Conf_L2"));
+    // Names and translations are shown as typed, never as markup.
+    m_L_Name_Conf->setTextFormat(Qt::PlainText);
+    m_L_Name_Conf_L2->setTextFormat(Qt::PlainText);
     QFont nameFont = m_L_Name_Conf_L2->font();
     nameFont.setBold(true);
     m_L_Name_Conf_L2->setFont(nameFont);

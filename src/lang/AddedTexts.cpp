@@ -97,6 +97,12 @@ const std::vector<AddedText>& addedTexts() {
         {added::AnalysisUpdateProblems, u"The configuration has these problems:"},
         {added::AnalysisMoreLines, u"and %1 more"},
         {added::AnalysisWriteAnyway, u"Write the image anyway?"},
+        {added::UpdaterStillRunning,
+         u"The previous update is still running. Nothing was started; try again once it has ended."},
+        {added::UpdaterEndedAfter, u"The update program ended after %1 s."},
+        {added::FirmwareFileMissing,
+         u"The firmware file does not exist, so nothing was written or started: "},
+        {added::PingChecking, u"Checking the device..."},
     };
     return texts;
 }

@@ -51,6 +51,10 @@ inline constexpr int UpdaterNotStarted = 662;
 inline constexpr int UpdateProgressCaption = 663;
 inline constexpr int UpdateProgressLabel = 664; // %1: whole seconds since the start
 inline constexpr int JobFileNotSaved = 665;
+inline constexpr int UpdaterStillRunning = 666;
+inline constexpr int UpdaterEndedAfter = 667;   // %1: whole seconds from its start
+inline constexpr int FirmwareFileMissing = 668; // followed by the file
+inline constexpr int PingChecking = 669;
 
 // 627-629: message-box buttons
 inline constexpr int ButtonYes = 627;

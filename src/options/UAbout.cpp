@@ -18,8 +18,10 @@ namespace zz {
 namespace {
 
 QLabel* fixedLabel(const QString& objectName, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(parent);
     label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     return label;
 }
 
@@ -86,6 +88,7 @@ TFAbout::TFAbout(AppContext& context, QWidget* parent)
     ok->setText(QStringLiteral("OK"));
     ok->setModalResult(QDialog::Accepted);
     ok->setDefault(true);
+    m_LbButton1 = ok;
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 18, 18, 12);
@@ -99,8 +102,11 @@ TFAbout::TFAbout(AppContext& context, QWidget* parent)
 }
 
 void TFAbout::showEvent(QShowEvent* event) {
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         FormShow();
+        // Enter and Space close the box; the link would open the web page instead.
+        m_LbButton1->setFocus();
+    }
     QDialog::showEvent(event);
     if (!event->spontaneous())
         style::centerOnScreen(this);

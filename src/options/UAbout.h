@@ -9,6 +9,7 @@ class QLabel;
 namespace zz {
 
 class ClickableLabel;
+class FlatButton;
 
 // The code of the program's manual, shown beside the software code.
 inline const QString kDocumentCode = QStringLiteral("KM883");
@@ -34,6 +35,7 @@ private:
     QLabel* m_Label10;
     QLabel* m_Label12;
     ClickableLabel* m_Label4;
+    FlatButton* m_LbButton1;
 };
 
 } // namespace zz

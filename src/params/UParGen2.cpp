@@ -6,6 +6,7 @@
 #include "widgets/CategoryPanel.h"
 #include "widgets/CategoryPanelGroup.h"
 #include "widgets/FlatButton.h"
+#include "widgets/WindowFit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -84,12 +85,13 @@ QComboBox* TFParGen2::addList(QWidget* parent, const char* objectName) {
 QLabel* TFParGen2::addLabel(QWidget* parent, const char* objectName) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(objectName));
+    label->setTextFormat(Qt::PlainText);
     return label;
 }
 
 void TFParGen2::FormCreate() {
     m_CPG = new CategoryPanelGroup(QStringLiteral("CPG"), this);
-    bodyLayout()->addWidget(m_CPG, 1);
+    bodyLayout()->addWidget(scrollingContent(m_CPG, this), 1);
     m_CP_Operation_Mode_914 = m_CPG->addPanel(QStringLiteral("CP_Operation_Mode_914"));
     m_CP_Modbus_TCP_Slave = m_CPG->addPanel(QStringLiteral("CP_Modbus_TCP_Slave"));
     m_CP_Modbus_Master = m_CPG->addPanel(QStringLiteral("CP_Modbus_Master"));

@@ -4,6 +4,7 @@
 #include "common/Xml.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace zz {
 
@@ -57,6 +58,17 @@ QString jobFilePath(const QString& appDir) {
     return joinPath(appDir, QStringLiteral("Ethernet_Update.xml"));
 }
 
+QString firmwareFilePath(const QString& masterDir) {
+    return absoluteNativePath(masterDir, QStringLiteral("Sim883.sim"));
+}
+
+QString missingFirmwareFile(const JobRequest& request) {
+    if (!request.options.CB_Firmware)
+        return {};
+    const QString path = firmwareFilePath(request.MasterDir);
+    return QFileInfo(QDir::fromNativeSeparators(path)).isFile() ? QString() : path;
+}
+
 void Compile_XML_Parameter(pugi::xml_document& doc, const JobRequest& request) {
     doc.reset();
     pugi::xml_node root = doc.append_child("Ethernet_Update");
@@ -81,8 +93,8 @@ void Compile_XML_Parameter(pugi::xml_document& doc, const JobRequest& request) {
     const JobOptions& o = request.options;
     if (o.CB_Firmware) {
         // A configuration write follows, so the device stays in its boot loader.
-        appendOperation(operations, {absoluteNativePath(request.MasterDir, QStringLiteral("Sim883.sim")),
-                                     "0x8000", "1", o.CB_Read_Firm, "1", "0x78100", !o.CB_Conf});
+        appendOperation(operations, {firmwareFilePath(request.MasterDir), "0x8000", "1", o.CB_Read_Firm, "1",
+                                     "0x78100", !o.CB_Conf});
     }
     if (o.CB_Conf) {
         appendOperation(operations, {absoluteNativePath(request.ProjectDir, QStringLiteral("bin/bank_k.bin")),

@@ -29,6 +29,13 @@ QString jobFilePath(const QString& appDir);
 // device values and the firmware and/or configuration operation.
 void Compile_XML_Parameter(pugi::xml_document& doc, const JobRequest& request);
 
+// MasterDir/Sim883.sim as the job names it: absolute, with native separators.
+QString firmwareFilePath(const QString& masterDir);
+
+// The firmware file when the request writes the firmware and that file is not a regular file;
+// empty otherwise. The updater would otherwise be started on a file that is not there.
+QString missingFirmwareFile(const JobRequest& request);
+
 // Builds the job and writes it atomically to jobFilePath(appDir), replacing an older one.
 // Throws FileError when it cannot be written; the updater must then not be started.
 void writeJobFile(const QString& appDir, const JobRequest& request);

@@ -153,7 +153,7 @@ ProcessUpdaterRunner::ProcessUpdaterRunner(const TextTable& texts, std::chrono::
 ProcessUpdaterRunner::~ProcessUpdaterRunner() = default;
 
 bool ProcessUpdaterRunner::Start_Program(const QString& NomeSW, const QString& Parameter, bool tipo) {
-    if (m_running)
+    if (m_running || m_alive)
         return false;
     const QString shownPath = QDir::toNativeSeparators(NomeSW);
     if (!QFileInfo(NomeSW).isFile()) {
@@ -183,9 +183,10 @@ bool ProcessUpdaterRunner::Start_Program(const QString& NomeSW, const QString& P
 
     m_pid = pid;
     m_running = true;
+    m_alive = true;
     m_clock.start();
     m_watch = new EndWatch(
-        pid, [this] { report(UpdaterEnd::Ended); }, this);
+        pid, [this] { processEnded(); }, this);
     m_limitTimer.start(m_limit);
     return true;
 }
@@ -200,13 +201,19 @@ void ProcessUpdaterRunner::report(UpdaterEnd how) {
     m_elapsedAtEnd = std::chrono::milliseconds(m_clock.elapsed());
     m_running = false;
     m_limitTimer.stop();
+    emit finished(how);
+}
+
+void ProcessUpdaterRunner::processEnded() {
+    const std::chrono::milliseconds after(m_clock.elapsed());
+    m_alive = false;
     if (m_watch) {
-        // Not deleted at once: this may run inside the watch's own notification.
-        m_watch->stop();
+        // Not deleted at once: this runs inside the watch's own notification.
         m_watch->deleteLater();
         m_watch = nullptr;
     }
-    emit finished(how);
+    report(UpdaterEnd::Ended);
+    emit updaterEnded(after);
 }
 
 } // namespace zz

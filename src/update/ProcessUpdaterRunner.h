@@ -22,6 +22,7 @@ public:
 
     bool Start_Program(const QString& NomeSW, const QString& Parameter, bool tipo) override;
     bool isRunning() const override { return m_running; }
+    bool isUpdaterAlive() const override { return m_alive; }
     std::chrono::milliseconds elapsed() const override;
     std::chrono::milliseconds timeLimit() const override { return m_limit; }
     // Takes effect at the next start.
@@ -34,14 +35,18 @@ private:
     class EndWatch;
 
     void report(UpdaterEnd how);
+    void processEnded();
 
     const TextTable& m_texts;
     std::chrono::milliseconds m_limit;
     bool m_running = false;
+    bool m_alive = false;
     qint64 m_pid = 0;
     QElapsedTimer m_clock;
     QTimer m_limitTimer;
-    EndWatch* m_watch = nullptr; // a child, so it never outlives the runner
+    // Kept past the time limit, so that a later start knows the updater still runs; a child, so
+    // it never outlives the runner.
+    EndWatch* m_watch = nullptr;
     std::chrono::milliseconds m_elapsedAtEnd{0};
 };
 

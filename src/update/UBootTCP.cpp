@@ -17,6 +17,7 @@
 #include <QShowEvent>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zz {
 
@@ -29,6 +30,7 @@ const QColor kNotFoundColor{255, 0, 0};
 QLabel* namedLabel(const QString& objectName, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
     return label;
 }
 
@@ -64,6 +66,9 @@ TFBootTCP::TFBootTCP(AppContext& context, QWidget* parent)
     connect(m_Btn_Next, &QPushButton::clicked, this, &TFBootTCP::LbButton2Click);
     connect(m_Btn_Update, &QPushButton::clicked, this, &TFBootTCP::LbButton4Click);
     m_ping = makePingCheck();
+    connect(m_CB_Firmware, &QCheckBox::toggled, this, &TFBootTCP::updateButtonFollowsOperations);
+    connect(m_CB_Conf, &QCheckBox::toggled, this, &TFBootTCP::updateButtonFollowsOperations);
+    connect(&m_context.updater, &UpdaterRunner::updaterEnded, this, &TFBootTCP::showUpdaterEnded);
 
     setKeyboardOrder();
     showAddressPage();
@@ -90,9 +95,9 @@ void TFBootTCP::buildAddressPage() {
         connect(edit, &QLineEdit::textEdited, this, &TFBootTCP::addressEdited);
         m_E_IP[i] = edit;
         address->addWidget(edit);
+        edit->installEventFilter(this); // Enter checks the address
         if (i < m_dots.size()) {
             // The dot moves on to the next part; the last part takes it as typed.
-            edit->installEventFilter(this);
             m_dots[i] = namedLabel(QStringLiteral("Label%1").arg(i + 2), m_addressPage);
             m_dots[i]->setText(QStringLiteral("."));
             address->addWidget(m_dots[i]);
@@ -133,6 +138,7 @@ void TFBootTCP::buildOptionsPage() {
     m_CB_Read_Firm = namedCheckBox(QStringLiteral("CB_Read_Firm"), m_optionsPage);
     m_CB_Conf = namedCheckBox(QStringLiteral("CB_Conf"), m_optionsPage);
     m_CB_Read_Conf = namedCheckBox(QStringLiteral("CB_Read_Conf"), m_optionsPage);
+    m_L_UpdaterEnded = namedLabel(QStringLiteral("L_UpdaterEnded"), m_optionsPage);
 
     const auto indented = [](QWidget* widget) {
         auto* row = new QHBoxLayout;
@@ -148,6 +154,7 @@ void TFBootTCP::buildOptionsPage() {
     layout->addLayout(indented(m_CB_Read_Firm));
     layout->addWidget(m_CB_Conf);
     layout->addLayout(indented(m_CB_Read_Conf));
+    layout->addWidget(m_L_UpdaterEnded);
     layout->addStretch(1);
 }
 
@@ -196,6 +203,8 @@ void TFBootTCP::FormShow() {
         connect(m_ping, &PingCheck::finished, m_ping, &QObject::deleteLater);
         m_ping = makePingCheck();
     }
+    m_Btn_Ping->setEnabled(true);
+    m_L_UpdaterEnded->clear();
     m_checkedAddress.clear();
     showAddressPage();
     m_LPing->clear();
@@ -236,6 +245,15 @@ void TFBootTCP::showOptionsPage() {
 }
 
 bool TFBootTCP::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool isAddressEdit = std::find(m_E_IP.begin(), m_E_IP.end(), watched) != m_E_IP.end();
+        if (isAddressEdit && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            if (m_Btn_Ping->isEnabled())
+                m_Btn_Ping->click();
+            return true; // never the dialog's default button: Next needs a check first
+        }
+    }
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->text() == QStringLiteral(".")) {
         for (std::size_t i = 0; i < m_dots.size(); ++i) {
             if (watched != m_E_IP[i])
@@ -261,6 +279,8 @@ void TFBootTCP::LbButton1Click() {
         return; // a check is already under way
     Esegui_Ping = false;
     m_checkedAddress = address;
+    m_Btn_Ping->setEnabled(false);
+    showPingResult(m_context.state.Texts[added::PingChecking], palette().color(QPalette::WindowText));
 }
 
 void TFBootTCP::pingFinished(PingOutcome outcome) {
@@ -268,8 +288,11 @@ void TFBootTCP::pingFinished(PingOutcome outcome) {
     // longer the one shown.
     const bool stillShown = m_checkedAddress == typedAddress();
     m_checkedAddress.clear();
-    if (!stillShown)
+    m_Btn_Ping->setEnabled(true);
+    if (!stillShown) {
+        m_LPing->clear();
         return;
+    }
     Esegui_Ping = outcome == PingOutcome::Found;
     showPingResult(m_context.state.Texts[pingOutcomeText(outcome)],
                    Esegui_Ping ? kFoundColor : kNotFoundColor);
@@ -278,7 +301,8 @@ void TFBootTCP::pingFinished(PingOutcome outcome) {
 // The device was checked at the address as it was; any change needs a new check.
 void TFBootTCP::addressEdited() {
     Esegui_Ping = false;
-    m_LPing->clear();
+    if (!isChecking())
+        m_LPing->clear();
 }
 
 void TFBootTCP::showPingResult(const QString& text, const QColor& color) {
@@ -312,8 +336,19 @@ JobRequest TFBootTCP::jobRequest() const {
 
 void TFBootTCP::LbButton4Click() {
     const UComon& state = m_context.state;
+    if (m_context.updater.isUpdaterAlive()) {
+        // Two updaters talking to one boot loader put the device at risk; the job file stays as
+        // the running one read it.
+        m_context.dialogs.showWarning(this, state.Texts[added::UpdaterStillRunning]);
+        return;
+    }
+    const JobRequest request = jobRequest();
+    if (const QString missing = missingFirmwareFile(request); !missing.isEmpty()) {
+        m_context.dialogs.showError(this, state.Texts[added::FirmwareFileMissing] + missing);
+        return;
+    }
     try {
-        writeJobFile(state.AppDir, jobRequest());
+        writeJobFile(state.AppDir, request);
     } catch (const Error& e) {
         // The updater must not work from an older job file.
         m_context.dialogs.showError(this, state.Texts[added::JobFileNotSaved] + e.message());
@@ -322,8 +357,18 @@ void TFBootTCP::LbButton4Click() {
     runUpdaterShowingProgress();
 }
 
+void TFBootTCP::updateButtonFollowsOperations() {
+    m_Btn_Update->setEnabled(m_CB_Firmware->isChecked() || m_CB_Conf->isChecked());
+}
+
+void TFBootTCP::showUpdaterEnded(std::chrono::milliseconds after) {
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(after).count();
+    m_L_UpdaterEnded->setText(m_context.state.Texts[added::UpdaterEndedAfter].arg(seconds));
+}
+
 void TFBootTCP::runUpdaterShowingProgress() {
     UpdaterRunner& updater = m_context.updater;
+    m_L_UpdaterEnded->clear();
     UpdateProgressWindow progress(m_context.state.Texts, updater, this);
     try {
         if (!updater.Start_Program(updaterProgramPath(m_context.state.AppDir), QString(), false))

@@ -54,6 +54,8 @@ private:
     QString typedAddress() const;
     JobRequest jobRequest() const;
     void runUpdaterShowingProgress();
+    void updateButtonFollowsOperations();
+    void showUpdaterEnded(std::chrono::milliseconds after);
 
     AppContext& m_context;
     PingCheck* makePingCheck();
@@ -77,6 +79,7 @@ private:
     QCheckBox* m_CB_Read_Firm;
     QCheckBox* m_CB_Conf;
     QCheckBox* m_CB_Read_Conf;
+    QLabel* m_L_UpdaterEnded;
 
     FlatButton* m_Btn_Cancel;
     FlatButton* m_Btn_Update;

@@ -22,6 +22,7 @@ UpdateProgressWindow::UpdateProgressWindow(const TextTable& texts, UpdaterRunner
     setModal(true);
 
     m_label->setObjectName(QStringLiteral("L_Progress"));
+    m_label->setTextFormat(Qt::PlainText);
     m_label->setMinimumWidth(300);
     auto* busy = new QProgressBar(this);
     busy->setObjectName(QStringLiteral("PB_Busy"));

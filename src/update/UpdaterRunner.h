@@ -43,16 +43,22 @@ public:
     // Starts `NomeSW` with the command line `Parameter`; `tipo` hides its window where the
     // platform has one. Throws UpdaterStartError when the program is missing or cannot be
     // started; `finished` then never comes. Otherwise `finished` follows exactly once.
-    // False, and nothing started, while an earlier start is still being watched.
+    // False, and nothing started, while an earlier updater still runs.
     virtual bool Start_Program(const QString& NomeSW, const QString& Parameter, bool tipo) = 0;
 
+    // The window's wait is under way (until the end or the time limit).
     virtual bool isRunning() const = 0;
+    // The last updater started has not been seen to end, even after the time limit; a second
+    // one beside it would talk to the same boot loader.
+    virtual bool isUpdaterAlive() const = 0;
     // Time since the last start, for the progress window.
     virtual std::chrono::milliseconds elapsed() const = 0;
     virtual std::chrono::milliseconds timeLimit() const = 0;
 
 signals:
     void finished(zz::UpdaterEnd how);
+    // The updater itself has ended, `after` its start; also when the wait had already given up.
+    void updaterEnded(std::chrono::milliseconds after);
 };
 
 } // namespace zz

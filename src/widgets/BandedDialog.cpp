@@ -2,6 +2,7 @@
 
 #include "widgets/AppStyle.h"
 #include "widgets/FlatButton.h"
+#include "widgets/WindowFit.h"
 
 #include <QFrame>
 #include <QShowEvent>
@@ -41,8 +42,10 @@ FlatButton* BandedDialog::addBandButton(const QString& objectName, int modalResu
 
 void BandedDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
+        fitToScreen(this);
         style::centerOnScreen(this);
+    }
 }
 
 } // namespace zz

@@ -19,7 +19,7 @@ public:
 };
 
 // A dialog with the title band on top, its own content in the middle and the button band at
-// the bottom. Every showing opens centred on the screen.
+// the bottom. Every showing opens centred on the screen and no larger than it.
 class BandedDialog : public QDialog, public LanguageAware {
     Q_OBJECT
 public:

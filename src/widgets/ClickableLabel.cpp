@@ -10,6 +10,7 @@ namespace zz {
 ClickableLabel::ClickableLabel(const QString& objectName, QWidget* parent)
     : QLabel(parent) {
     setObjectName(objectName);
+    setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);
 }
 

@@ -105,14 +105,39 @@ void FlatButton::keyPressEvent(QKeyEvent* event) {
 
 void FlatButton::enterEvent(QEnterEvent* event) {
     m_hovered = true;
+    if (m_watchedWindow != window()) {
+        if (m_watchedWindow)
+            m_watchedWindow->removeEventFilter(this);
+        m_watchedWindow = window();
+        m_watchedWindow->installEventFilter(this);
+    }
     update();
     QPushButton::enterEvent(event);
 }
 
 void FlatButton::leaveEvent(QEvent* event) {
+    forgetHover();
+    QPushButton::leaveEvent(event);
+}
+
+void FlatButton::hideEvent(QHideEvent* event) {
+    forgetHover();
+    QPushButton::hideEvent(event);
+}
+
+bool FlatButton::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_watchedWindow && event->type() == QEvent::WindowBlocked)
+        forgetHover();
+    return QPushButton::eventFilter(watched, event);
+}
+
+void FlatButton::forgetHover() {
+    if (m_watchedWindow) {
+        m_watchedWindow->removeEventFilter(this);
+        m_watchedWindow = nullptr;
+    }
     m_hovered = false;
     update();
-    QPushButton::leaveEvent(event);
 }
 
 void FlatButton::closeDialogWithModalResult() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPointer>
 #include <QPushButton>
 
 namespace zz {
@@ -40,12 +41,17 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void closeDialogWithModalResult();
+    // No Leave comes when the window is hidden or a modal window opens over it.
+    void forgetHover();
 
     int m_modalResult = kNoModalResult;
     bool m_hovered = false;
+    QPointer<QWidget> m_watchedWindow; // watched for a modal window over it while hovered
     QColor m_fill;
     QColor m_hot;
     QColor m_pressed;

@@ -18,6 +18,8 @@ TitleBand::TitleBand(const QString& softwareCode, QWidget* parent)
                       .arg(style::kTitleBandColor.name(), style::kDisabledFrameColor.name()));
 
     m_code->setObjectName(QStringLiteral("L_SW_Code"));
+    m_code->setTextFormat(Qt::PlainText);
+    m_description->setTextFormat(Qt::PlainText);
     m_code->setFont(style::titleFont(16));
     m_description->setObjectName(QStringLiteral("L_SW_Desc"));
     QFont descriptionFont = m_description->font();

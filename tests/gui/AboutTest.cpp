@@ -122,5 +122,17 @@ TEST_F(AboutTest, OkClosesTheBoxOpenedFromTheMainWindow) {
     EXPECT_EQ(about->result(), QDialog::Accepted);
 }
 
+TEST_F(AboutTest, EnterAndSpaceCloseTheBoxWithoutOpeningTheWebPage) {
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        TFAbout* about = showAbout();
+        ASSERT_NE(about->focusWidget(), nullptr);
+        EXPECT_EQ(about->focusWidget()->objectName(), QStringLiteral("LbButton1"));
+        QTest::keyClick(about->focusWidget(), key);
+        EXPECT_FALSE(about->isVisible()) << key;
+        EXPECT_EQ(about->result(), QDialog::Accepted) << key;
+        EXPECT_TRUE(world.urls.opened.isEmpty()) << key;
+    }
+}
+
 } // namespace
 } // namespace zz

@@ -451,6 +451,7 @@ TEST_F(BootTcpDialogTest, TheWaitEndsAtTheTimeLimitWithTheUpdaterStillRunning) {
 }
 
 TEST_F(BootTcpDialogTest, AMissingUpdaterIsAnError) {
+    world.installFirmwareFile();
     dialog->show();
     toOptionsPage();
     update();
@@ -538,6 +539,116 @@ TEST_F(BootTcpDialogTest, CancelClosesTheDialog) {
     EXPECT_EQ(closedWith, QDialog::Rejected);
     EXPECT_TRUE(world.dialogs.errors.isEmpty());
 }
+
+TEST_F(BootTcpDialogTest, WhileACheckRunsItSaysSoAndPingIsDisabled) {
+    dialog->show();
+    world.echo->setAnswerDelay(60ms);
+    world.echo->answerWith(EchoResult::Answered);
+    clickPing();
+    ASSERT_TRUE(dialog->isChecking());
+    EXPECT_EQ(result(), text(added::PingChecking));
+    EXPECT_FALSE(control<FlatButton>("Btn_Ping")->isEnabled());
+    waitForTheCheck();
+    EXPECT_EQ(result(), QStringLiteral("Device Found!"));
+    EXPECT_TRUE(control<FlatButton>("Btn_Ping")->isEnabled());
+}
+
+TEST_F(BootTcpDialogTest, AnAddressChangedDuringTheCheckLeavesNoStaleCheckingText) {
+    dialog->show();
+    world.echo->setAnswerDelay(60ms);
+    clickPing();
+    ASSERT_TRUE(dialog->isChecking());
+    QTest::keyClicks(edit(4), QStringLiteral("7"));
+    EXPECT_EQ(result(), text(added::PingChecking)) << "the check still runs";
+    waitForTheCheck();
+    EXPECT_EQ(result(), QString());
+    EXPECT_TRUE(control<FlatButton>("Btn_Ping")->isEnabled());
+}
+
+TEST_F(BootTcpDialogTest, EnterInAnAddressFieldPressesPing) {
+    world.echo->answerWith(EchoResult::Answered);
+    dialog->show();
+    for (int i = 1; i <= 4; ++i) {
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            const int before = world.echo->requests();
+            QTest::keyClick(edit(i), key);
+            EXPECT_TRUE(dialog->isChecking()) << "field " << i;
+            EXPECT_TRUE(dialog->isVisible()) << "field " << i;
+            EXPECT_FALSE(dialog->onOptionsPage());
+            waitForTheCheck();
+            EXPECT_GT(world.echo->requests(), before) << "field " << i;
+        }
+    }
+    EXPECT_TRUE(world.dialogs.errors.isEmpty()) << "Next was not pressed";
+}
+
+TEST_F(BootTcpDialogTest, WithNeitherOperationTickedUpdateIsDisabled) {
+    dialog->show();
+    toOptionsPage();
+    auto* updateButton = control<FlatButton>("Btn_Update");
+    const struct {
+        bool firmware, configuration, enabled;
+    } cases[] = {{true, true, true}, {false, true, true}, {true, false, true}, {false, false, false}};
+    for (const auto& c : cases) {
+        control<QCheckBox>("CB_Firmware")->setChecked(c.firmware);
+        control<QCheckBox>("CB_Conf")->setChecked(c.configuration);
+        EXPECT_EQ(updateButton->isEnabled(), c.enabled) << c.firmware << c.configuration;
+    }
+}
+
+TEST_F(BootTcpDialogTest, AMissingFirmwareFileIsRefusedBeforeAnythingIsWritten) {
+    world.installStandInUpdater();
+    QFile::remove(world.path(QStringLiteral("MASTER/Sim883.sim")));
+    dialog->show();
+    toOptionsPage();
+    update();
+    const QString firmware = QDir::toNativeSeparators(world.path(QStringLiteral("MASTER/Sim883.sim")));
+    EXPECT_EQ(world.dialogs.errors, QStringList{text(added::FirmwareFileMissing) + firmware});
+    EXPECT_FALSE(QFile::exists(world.path(QStringLiteral("Ethernet_Update.xml"))));
+    EXPECT_TRUE(world.standInRecord().isEmpty());
+
+    // The configuration alone needs no firmware file.
+    world.dialogs.errors.clear();
+    control<QCheckBox>("CB_Firmware")->setChecked(false);
+    update();
+    EXPECT_TRUE(world.dialogs.errors.isEmpty()) << qPrintable(world.dialogs.errors.join('\n'));
+    EXPECT_TRUE(world.standInRecord().endsWith("Operations=1\nended\n"))
+        << world.standInRecord().toStdString();
+}
+
+#ifndef Q_OS_WIN
+TEST_F(BootTcpDialogTest, AnUpdaterStillRunningPastTheWindowIsNotStartedTwice) {
+    world.installStandInUpdater(5000);
+    world.updater.setTimeLimit(150ms);
+    dialog->show();
+    toOptionsPage();
+    update();
+    m_leftRunning = world.updater.processId();
+    ASSERT_TRUE(world.updater.isUpdaterAlive());
+    const QByteArray job = test::readFile(world.path(QStringLiteral("Ethernet_Update.xml")));
+    control<QCheckBox>("CB_Conf")->setChecked(false);
+
+    update();
+    EXPECT_EQ(world.dialogs.warnings, QStringList{text(added::UpdaterStillRunning)});
+    EXPECT_EQ(world.standInRecord().count("started\n"), 1) << "no second updater";
+    EXPECT_EQ(test::readFile(world.path(QStringLiteral("Ethernet_Update.xml"))), job)
+        << "the running updater's job is left alone";
+    EXPECT_EQ(control<QLabel>("L_UpdaterEnded")->text(), QString());
+
+    ::kill(static_cast<pid_t>(m_leftRunning), SIGKILL);
+    ASSERT_TRUE(test::waitUntil([this] { return !world.updater.isUpdaterAlive(); }, 10000));
+    m_leftRunning = 0;
+    const QString ended = control<QLabel>("L_UpdaterEnded")->text();
+    EXPECT_TRUE(ended.startsWith(QStringLiteral("The update program ended after "))) << qPrintable(ended);
+    EXPECT_TRUE(control<QLabel>("L_UpdaterEnded")->isVisible());
+
+    world.installStandInUpdater(0);
+    update();
+    EXPECT_EQ(world.dialogs.warnings.size(), 1) << "started once the first had ended";
+    EXPECT_EQ(world.standInRecord().count("started\n"), 2);
+    EXPECT_EQ(control<QLabel>("L_UpdaterEnded")->text(), text(added::UpdaterEndedAfter).arg(0));
+}
+#endif
 
 } // namespace
 } // namespace zz

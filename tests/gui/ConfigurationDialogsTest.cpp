@@ -184,5 +184,18 @@ TEST_F(OpenConfDialogTest, ClickingAndTheKeyboardChooseAndTheNameIsKeptWhenTheLi
     EXPECT_EQ(dialog->Name_Conf, chosen);
 }
 
+TEST_F(OpenConfDialogTest, EnterInTheListConfirmsLikeOk) {
+    make({"One", "Two"});
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        open();
+        QTest::keyClick(list(), Qt::Key_Down);
+        const QString chosen = list()->currentItem()->text();
+        QTest::keyClick(list(), key);
+        EXPECT_FALSE(dialog->isVisible()) << key;
+        EXPECT_EQ(dialog->result(), QDialog::Accepted) << key;
+        EXPECT_EQ(dialog->Name_Conf, chosen) << key;
+    }
+}
+
 } // namespace
 } // namespace zz

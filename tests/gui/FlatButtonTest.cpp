@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
@@ -62,6 +63,43 @@ TEST(FlatButtonTest, FillIsOrangeWhilePressedHotWhileHoveredAndKeyboardWorks) {
     EXPECT_EQ(clicks, 3);
     EXPECT_GT(button->sizeHint().width(),
               QFontMetrics(button->font()).horizontalAdvance(QStringLiteral("Go")));
+}
+
+void hover(FlatButton* button) {
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QApplication::sendEvent(button, &enter);
+    ASSERT_EQ(button->currentFillColor(), button->hotColor());
+}
+
+TEST(FlatButtonTest, HoverEndsWhenItsDialogIsHiddenAndReopened) {
+    QDialog dialog;
+    auto* ok = new FlatButton(QStringLiteral("Btn_OK"), &dialog);
+    ok->setModalResult(QDialog::Accepted);
+    (new QVBoxLayout(&dialog))->addWidget(ok);
+    dialog.show();
+    hover(ok);
+    ok->click(); // closes the dialog under the pointer: no Leave follows
+    ASSERT_FALSE(dialog.isVisible());
+    dialog.show();
+    EXPECT_EQ(ok->currentFillColor(), ok->fillColor()) << "not lit on the reopened dialog";
+}
+
+TEST(FlatButtonTest, HoverEndsWhenAModalWindowOpensOverIt) {
+    QWidget host;
+    auto* button = new FlatButton(QStringLiteral("Btn"), &host);
+    host.show();
+    hover(button);
+    QDialog modal;
+    QColor whileModal;
+    QTimer::singleShot(0, &modal, [&] {
+        whileModal = button->currentFillColor();
+        modal.reject();
+    });
+    modal.exec();
+    EXPECT_EQ(whileModal, button->fillColor());
+
+    // It lights again when the pointer comes back.
+    hover(button);
 }
 
 } // namespace

@@ -23,6 +23,7 @@ public:
         return true;
     }
     bool isRunning() const override { return running; }
+    bool isUpdaterAlive() const override { return running; }
     std::chrono::milliseconds elapsed() const override { return now; }
     std::chrono::milliseconds timeLimit() const override { return 150s; }
 

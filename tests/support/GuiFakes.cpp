@@ -53,6 +53,12 @@ void GuiWorld::installStandInUpdater(int sleepMs) {
     ASSERT_TRUE(QFile::copy(built, program)) << qPrintable(built);
     QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     writeFile(path(QStringLiteral("standin-sleep-ms")), QByteArray::number(sleepMs));
+    installFirmwareFile();
+}
+
+void GuiWorld::installFirmwareFile() {
+    QDir().mkpath(path(QStringLiteral("MASTER")));
+    writeFile(path(QStringLiteral("MASTER/Sim883.sim")), "firmware");
 }
 
 QByteArray GuiWorld::standInRecord() const {

@@ -111,7 +111,9 @@ struct GuiWorld {
 
     // Copies the stand-in updater into the workspace as the updater program; it notes in
     // standin-run.txt there that it ran and what the job file said, and sleeps `sleepMs` first.
+    // Also puts a firmware file MASTER/Sim883.sim in place, which the update needs.
     void installStandInUpdater(int sleepMs = 0);
+    void installFirmwareFile();
     QByteArray standInRecord() const;
 };
 

@@ -231,5 +231,38 @@ TEST(JobFileDetailsTest, AFailedSaveThrowsNamingTheJobFile) {
     EXPECT_EQ(test::readFile(notAFolder), QByteArray("x"));
 }
 
+TEST(JobFileDetailsTest, AMissingFirmwareFileIsNamedOnlyWhenTheFirmwareIsWritten) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    JobRequest request;
+    request.MasterDir = dir.filePath(QStringLiteral("MASTER"));
+    const QString firmware = QDir::toNativeSeparators(dir.filePath(QStringLiteral("MASTER/Sim883.sim")));
+    EXPECT_EQ(firmwareFilePath(request.MasterDir), firmware);
+
+    struct Case {
+        const char* what;
+        bool writeFirmware;
+        bool fileExists;
+        bool folderInItsPlace;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"missing", true, false, false, firmware},
+        {"present", true, true, false, QString()},
+        {"a folder in its place", true, false, true, firmware},
+        {"not written", false, false, false, QString()},
+    };
+    for (const Case& c : cases) {
+        QDir(request.MasterDir).removeRecursively();
+        QDir().mkpath(request.MasterDir);
+        if (c.fileExists)
+            test::writeFile(dir.filePath(QStringLiteral("MASTER/Sim883.sim")), "image");
+        if (c.folderInItsPlace)
+            QDir().mkpath(dir.filePath(QStringLiteral("MASTER/Sim883.sim")));
+        request.options.CB_Firmware = c.writeFirmware;
+        EXPECT_EQ(missingFirmwareFile(request), c.expected) << c.what;
+    }
+}
+
 } // namespace
 } // namespace zz

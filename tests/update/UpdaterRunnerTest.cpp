@@ -80,6 +80,7 @@ TEST_F(UpdaterRunnerTest, RunsTheUpdaterWhichReadsTheJobAndReportsItsEnd) {
     ASSERT_TRUE(ends.waitFor(1));
     EXPECT_EQ(ends.seen, std::vector<UpdaterEnd>{UpdaterEnd::Ended});
     EXPECT_FALSE(runner.isRunning());
+    EXPECT_FALSE(runner.isUpdaterAlive());
     EXPECT_GE(runner.elapsed(), 200ms);
     EXPECT_LT(runner.elapsed(), 20s);
 
@@ -132,6 +133,38 @@ TEST_F(UpdaterRunnerTest, GivesUpWaitingAtTheLimitAndLeavesTheUpdaterRunning) {
 #endif
     EXPECT_EQ(ends.seen.size(), 1u);
 }
+
+#ifndef Q_OS_WIN
+TEST_F(UpdaterRunnerTest, AnUpdaterLeftRunningPastTheLimitBlocksTheNextStartUntilItEnds) {
+    standInSleeps(5000);
+    ProcessUpdaterRunner runner(m_texts, 100ms);
+    Ends ends(runner);
+    std::vector<std::chrono::milliseconds> realEnds;
+    QObject::connect(&runner, &UpdaterRunner::updaterEnded,
+                     [&](std::chrono::milliseconds after) { realEnds.push_back(after); });
+    ASSERT_TRUE(runner.Start_Program(m_program, QString(), false));
+    m_leftRunning = runner.processId();
+    ASSERT_TRUE(ends.waitFor(1));
+    EXPECT_FALSE(runner.isRunning());
+    EXPECT_TRUE(runner.isUpdaterAlive());
+    EXPECT_FALSE(runner.Start_Program(m_program, QString(), false)) << "the first one still runs";
+    EXPECT_EQ(runner.processId(), m_leftRunning);
+    EXPECT_TRUE(realEnds.empty());
+
+    ::kill(static_cast<pid_t>(m_leftRunning), SIGKILL);
+    ASSERT_TRUE(test::runEventsUntil([&] { return !realEnds.empty(); }, 10s)) << "its end is still watched";
+    m_leftRunning = 0;
+    EXPECT_FALSE(runner.isUpdaterAlive());
+    EXPECT_GE(realEnds[0], 100ms);
+    EXPECT_EQ(ends.seen.size(), 1u) << "the wait was over already";
+
+    standInSleeps(0);
+    ASSERT_TRUE(runner.Start_Program(m_program, QString(), false)) << "free again once it has ended";
+    ASSERT_TRUE(ends.waitFor(2));
+    EXPECT_EQ(ends.seen[1], UpdaterEnd::Ended);
+    EXPECT_EQ(realEnds.size(), 2u);
+}
+#endif
 
 TEST_F(UpdaterRunnerTest, TheDefaultLimitIs150Seconds) {
     EXPECT_EQ(ProcessUpdaterRunner(m_texts).timeLimit(), 150000ms);
