@@ -10,12 +10,18 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <cstdio>
 
 namespace zz::cli {
 
 namespace {
 
-const QString kUsage = QStringLiteral("usage: zevazerazu-cli compose CONFIG_DIR [--output FILE]");
+const QString kUsage = QStringLiteral("usage: zevazerazu-cli compose CONFIG_DIR [--output FILE|-]");
+
+bool writeToStdout(const QByteArray& bytes) {
+    const auto size = static_cast<size_t>(bytes.size());
+    return std::fwrite(bytes.constData(), 1, size, stdout) == size && std::fflush(stdout) == 0;
+}
 
 } // namespace
 
@@ -49,16 +55,26 @@ int runCompose(const QStringList& args) {
     try {
         const QByteArray image =
             image::Compose_Image({state.ParGenFile, state.EnableFunctionsFile, state.TranslateTableFile});
-        const QString target = output.isEmpty() ? image::bankFilePath(configDir) : output;
+        // "-" keeps standard output for the image bytes alone; the summary moves to standard error.
+        const bool toStdout = output == QStringLiteral("-");
+        const QString target = output.isEmpty() ? image::bankFilePath(configDir)
+                               : toStdout       ? QStringLiteral("-")
+                                                : output;
         if (output.isEmpty())
             image::Write_Bank_File(configDir, image);
-        else
+        else if (toStdout) {
+            if (!writeToStdout(image)) {
+                printErr(QStringLiteral("-: cannot write to standard output"));
+                return kExitError;
+            }
+        } else
             writeFileAtomically(output, image);
-        printOut(QStringLiteral("%1: %2 bytes, Header_Checksum %3, Table_Row_Count %4")
-                     .arg(QDir::toNativeSeparators(target))
-                     .arg(image.size())
-                     .arg(image::readLittleEndian(image, image::offset::Header_Checksum, 4))
-                     .arg(image::readLittleEndian(image, image::offset::Table_Row_Count, 4)));
+        (toStdout ? printErr
+                  : printOut)(QStringLiteral("%1: %2 bytes, Header_Checksum %3, Table_Row_Count %4")
+                                  .arg(QDir::toNativeSeparators(target))
+                                  .arg(image.size())
+                                  .arg(image::readLittleEndian(image, image::offset::Header_Checksum, 4))
+                                  .arg(image::readLittleEndian(image, image::offset::Table_Row_Count, 4)));
     } catch (const Error& e) {
         printErr(e.message());
         return kExitError;

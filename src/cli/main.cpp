@@ -20,8 +20,9 @@ const std::vector<Command>& commands() {
         {"check", "check CONFIG_DIR        check the configuration files of a configuration folder",
          zz::cli::runCheck},
         {"compose",
-         "compose CONFIG_DIR [--output FILE]\n"
-         "                          compose the configuration image into CONFIG_DIR/bin/bank_k.bin or FILE",
+         "compose CONFIG_DIR [--output FILE|-]\n"
+         "                          compose the configuration image into CONFIG_DIR/bin/bank_k.bin or FILE\n"
+         "                          (\"-\": the image to standard output, the summary to standard error)",
          zz::cli::runCompose},
         {"decode",
          "decode BANK_FILE [--json]\n"
