@@ -1,5 +1,6 @@
 #include "app/UZevazerazueFirmWare.h"
 
+#include "app/ConfigurationReview.h"
 #include "app/Configurations.h"
 #include "app/SettingsFile.h"
 #include "app/UNew_Project.h"
@@ -362,6 +363,15 @@ void TFZevazerazueFirmWare::refreshTranslateTableButton() {
 }
 
 void TFZevazerazueFirmWare::Update_Device(int TypeUpdate) {
+    // Values a dialog would refuse, or rows that break the routing, are named before anything
+    // is written; the engineer decides.
+    if (!m_state.ProjectDir.isEmpty()) {
+        const QStringList problems =
+            updateProblemLines(reviewConfiguration(m_state.ProjectDir, m_state.Texts));
+        if (!problems.isEmpty() &&
+            !m_context.dialogs.askYesNo(this, updateQuestionText(problems, m_state.Texts)))
+            return;
+    }
     // The device must never be sent a stale image: when the bank file cannot be composed or
     // written, the update stops here.
     try {

@@ -7,9 +7,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <deque>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -78,6 +80,56 @@ TEST(UpdateFromMainWindowTest, UpdateViaUdpChecksTheDeviceAndRunsTheUpdater) {
     EXPECT_TRUE(test::readFile(world.path(QStringLiteral("Zevazerazu.xml")))
                     .contains("<lastipadd><ipaddress>127.0.0.1</ipaddress></lastipadd>"))
         << test::readFile(world.path(QStringLiteral("Zevazerazu.xml"))).toStdString();
+}
+
+// Rows that would break the routing are named before the image is written; No writes nothing,
+// Yes goes on. A clean configuration asks nothing.
+TEST(UpdateFromMainWindowTest, ProblemsOfTheConfigurationAreAskedAboutBeforeTheImageIsWritten) {
+    struct Case {
+        const char* table;
+        std::deque<bool> answers;
+        int questions;
+        bool written;
+    };
+    const char* overlapping = "<TCP_TO_RTU>"
+                              "<row DATA_TYPE=\"3\" TCP_ADD_DEV=\"1\" TCP_ADDRESS=\"0\" RTU_ADD_DEV=\"2\" "
+                              "RTU_ADDRESS=\"0\" N_POINT=\"10\" MNEMONIC=\"a\"/>"
+                              "<row DATA_TYPE=\"3\" TCP_ADD_DEV=\"1\" TCP_ADDRESS=\"5\" RTU_ADD_DEV=\"3\" "
+                              "RTU_ADDRESS=\"0\" N_POINT=\"10\" MNEMONIC=\"b\"/>"
+                              "</TCP_TO_RTU>";
+    const char* clean = "<TCP_TO_RTU>"
+                        "<row DATA_TYPE=\"3\" TCP_ADD_DEV=\"1\" TCP_ADDRESS=\"0\" RTU_ADD_DEV=\"2\" "
+                        "RTU_ADDRESS=\"0\" N_POINT=\"10\" MNEMONIC=\"a\"/>"
+                        "</TCP_TO_RTU>";
+    const Case cases[] = {
+        {overlapping, {false}, 1, false},
+        {overlapping, {true}, 1, true},
+        {clean, {}, 0, true},
+    };
+    for (const Case& c : cases) {
+        test::GuiWorld world;
+        QDir().mkpath(world.path(QStringLiteral("PROJECTS/P")));
+        test::writeFile(world.path(QStringLiteral("PROJECTS/P/ParGen.xml")),
+                        "<General_Parameter><MODE>1</MODE></General_Parameter>");
+        test::writeFile(world.path(QStringLiteral("PROJECTS/P/var.xml")), c.table);
+        test::writeFile(world.path(QStringLiteral("Zevazerazu.xml")),
+                        "<Conf_Settings><lastproj><projectname>P</projectname></lastproj></Conf_Settings>");
+        world.dialogs.answers = c.answers;
+        auto window = std::make_unique<TFZevazerazueFirmWare>(world.context, world.dir.path());
+        window->show();
+        if (c.written) // the update dialog opens only when the image is written
+            test::whenModalOpens(QStringLiteral("FBootTCP"), [](QWidget* shown) { shown->close(); });
+        window->findChild<FlatButton*>(QStringLiteral("Btn_CreateBin_UDP"))->click();
+
+        ASSERT_EQ(world.dialogs.questions.size(), c.questions)
+            << qPrintable(world.dialogs.questions.join('\n'));
+        if (c.questions > 0) {
+            EXPECT_TRUE(world.dialogs.questions.front().contains(QStringLiteral("Rows 1 and 2")))
+                << qPrintable(world.dialogs.questions.front());
+            EXPECT_TRUE(world.dialogs.questions.front().contains(QStringLiteral("Write the image anyway?")));
+        }
+        EXPECT_EQ(QFileInfo::exists(world.path(QStringLiteral("PROJECTS/P/bin/bank_k.bin"))), c.written);
+    }
 }
 
 } // namespace
