@@ -22,15 +22,6 @@ namespace zz {
 
 namespace {
 
-const TextTable& englishTexts() {
-    static const TextTable table = [] {
-        TextTable t;
-        t.LoadDefaultTexts();
-        return t;
-    }();
-    return table;
-}
-
 void appendFailures(QVector<ConfigurationEntry>& out, const QString& file,
                     const QVector<FileFailure>& failures) {
     for (const FileFailure& f : failures)

@@ -23,15 +23,6 @@ namespace zz::cli {
 
 namespace {
 
-const TextTable& englishTexts() {
-    static const TextTable table = [] {
-        TextTable t;
-        t.LoadDefaultTexts();
-        return t;
-    }();
-    return table;
-}
-
 void printUsage() {
     printErr(QStringLiteral("usage: zevazerazu-cli check CONFIG_DIR [--json] [--warnings-as-errors]"));
 }

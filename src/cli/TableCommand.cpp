@@ -15,15 +15,6 @@ namespace zz::cli {
 
 namespace {
 
-const TextTable& englishTexts() {
-    static const TextTable table = [] {
-        TextTable t;
-        t.LoadDefaultTexts();
-        return t;
-    }();
-    return table;
-}
-
 const QString kUsage = QStringLiteral("usage: zevazerazu-cli table export CONFIG_DIR [--output FILE]\n"
                                       "       zevazerazu-cli table import CONFIG_DIR FILE");
 

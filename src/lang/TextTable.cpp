@@ -178,4 +178,13 @@ LanguageLoadResult LoadLanguage(TextTable& table, const QString& languageDir, QS
     return result;
 }
 
+const TextTable& englishTexts() {
+    static const TextTable table = [] {
+        TextTable t;
+        t.LoadDefaultTexts();
+        return t;
+    }();
+    return table;
+}
+
 } // namespace zz

@@ -70,4 +70,7 @@ struct LanguageLoadResult {
 // does not exist, LanguageName becomes "English" and English.lng is applied if present.
 LanguageLoadResult LoadLanguage(TextTable& table, const QString& languageDir, QString& languageName);
 
+// The built-in English texts, built once: for messages that are always English (the command line).
+const TextTable& englishTexts();
+
 } // namespace zz

@@ -12,8 +12,8 @@ namespace zz {
 inline constexpr int kLanguageSlotsPerPage = 6;
 
 // The language files of `languageDir`: names ending in ".lng" (the extension kept) of plain
-// files, sorted by the user's locale without regard to letter case. Directories, links and read-only files are left
-// out; hidden files are listed (on Linux a hidden name starts with "."). A file named just
+// files, sorted by the user's locale without regard to letter case. Directories, links and read-only files
+// are left out; hidden files are listed (on Linux a hidden name starts with "."). A file named just
 // ".lng" names no language and is left out too.
 QStringList languageFileNames(const QString& languageDir);
 

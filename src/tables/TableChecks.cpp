@@ -14,15 +14,6 @@ namespace zz {
 
 namespace {
 
-const TextTable& englishTexts() {
-    static const TextTable texts = [] {
-        TextTable table;
-        table.LoadDefaultTexts();
-        return table;
-    }();
-    return texts;
-}
-
 QString lacksAttribute(const TextTable& texts, int row, const QString& attribute) {
     return texts[added::CheckRowLacksAttribute].arg(QString::number(row), attribute);
 }
