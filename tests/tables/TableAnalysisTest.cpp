@@ -12,12 +12,7 @@ namespace zz {
 namespace {
 
 const TextTable& english() {
-    static const TextTable texts = [] {
-        TextTable t;
-        t.LoadDefaultTexts();
-        return t;
-    }();
-    return texts;
+    return englishTexts();
 }
 
 TranslateRow makeRow(const char* type, const char* slaveTcp, const char* addressTcp, const char* slave,

@@ -12,12 +12,7 @@ namespace zz {
 namespace {
 
 const TextTable& english() {
-    static const TextTable texts = [] {
-        TextTable t;
-        t.LoadDefaultTexts();
-        return t;
-    }();
-    return texts;
+    return englishTexts();
 }
 
 TranslateRow makeRow(const QString& type, const QString& slaveTcp, const QString& mnemonic = {}) {
