@@ -67,6 +67,18 @@ int exportTable(const QStringList& args) {
     return kExitOk;
 }
 
+// True when var.xml exists but was not taken over whole (broken, cut short, behind another
+// node): the dialog keeps such a file as .bad before replacing it, and so does import.
+bool mustKeepBeforeReplacing(const QString& varPath) {
+    if (!QFileInfo::exists(varPath))
+        return false;
+    try {
+        return !readTranslateTableFile(varPath).report.complete();
+    } catch (const XmlParseError&) {
+        return true;
+    }
+}
+
 int importTable(const QStringList& args) {
     if (args.size() != 2 || args[0].startsWith(QStringLiteral("--")) ||
         args[1].startsWith(QStringLiteral("--"))) {
@@ -88,7 +100,12 @@ int importTable(const QStringList& args) {
         }
         TranslateTable table;
         table.assign(imported.rows);
-        writeTranslateTableFile(table, joinPath(configDir, kTranslateTableFileName));
+        const QString varPath = joinPath(configDir, kTranslateTableFileName);
+        if (mustKeepBeforeReplacing(varPath)) {
+            keepBrokenCopy(varPath);
+            printErr(QStringLiteral("%1: not fully readable, kept as %1.bad").arg(varPath));
+        }
+        writeTranslateTableFile(table, varPath);
     } catch (const Error& e) {
         printErr(e.message());
         return kExitError;

@@ -4,6 +4,7 @@
 #include "tables/TranslateTableFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -70,6 +71,34 @@ TEST_F(CliTableTest, ImportNamesEveryRefusedLineAndWritesNothing) {
               csv + QStringLiteral(":2: Error in Row 2!! Slave ID TCP must be between 1 and 247\n") + csv +
                   QStringLiteral(":3: Error in Row 3!! NPoint must be between 1 and 127\n"));
     EXPECT_EQ(test::readFile(to + QStringLiteral("/var.xml")), kVar);
+}
+
+TEST_F(CliTableTest, ImportKeepsAVarXmlItCouldNotFullyReadAsBad) {
+    // A broken file, one whose rows stop at a row lacking an attribute, and one behind a comment:
+    // the dialog would keep each as .bad before replacing it, and so does import.
+    const QByteArray kept[] = {
+        "<TCP_TO_RTU>\n<row",
+        "<TCP_TO_RTU><row DATA_TYPE=\"1\"/></TCP_TO_RTU>",
+        "<!--x--><TCP_TO_RTU><row DATA_TYPE=\"1\" TCP_ADD_DEV=\"1\" TCP_ADDRESS=\"0\" RTU_ADD_DEV=\"1\" "
+        "RTU_ADDRESS=\"0\" N_POINT=\"1\" MNEMONIC=\"\"/></TCP_TO_RTU>",
+    };
+    const QString csv = path(QStringLiteral("good.csv"));
+    test::writeFile(csv, "3,1,0,1,0,10,\n");
+    for (const QByteArray& old : kept) {
+        const QString to = folder(QStringLiteral("kept"));
+        QFile::remove(to + QStringLiteral("/var.xml.bad"));
+        test::writeFile(to + QStringLiteral("/var.xml"), old);
+        const test::CliResult result =
+            test::runCli({QStringLiteral("table"), QStringLiteral("import"), to, csv});
+        EXPECT_EQ(result.exitCode, 0) << result.err.constData();
+        EXPECT_EQ(test::readFile(to + QStringLiteral("/var.xml.bad")), old) << old.constData();
+        EXPECT_TRUE(result.err.contains("var.xml.bad")) << result.err.constData();
+    }
+    // A file read whole is replaced without a copy.
+    const QString clean = folder(QStringLiteral("clean"));
+    test::writeFile(clean + QStringLiteral("/var.xml"), kVar);
+    EXPECT_EQ(test::runCli({QStringLiteral("table"), QStringLiteral("import"), clean, csv}).exitCode, 0);
+    EXPECT_FALSE(QFileInfo::exists(clean + QStringLiteral("/var.xml.bad")));
 }
 
 TEST_F(CliTableTest, ExitStatusesOfMissingBrokenAndWrongArguments) {
