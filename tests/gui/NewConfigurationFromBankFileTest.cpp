@@ -1,4 +1,5 @@
 #include "app/UNew_Project.h"
+#include "app/UZevazerazueFirmWare.h"
 #include "app/Workspace.h"
 #include "common/FileIo.h"
 #include "image/ImageComposer.h"
@@ -263,6 +264,31 @@ TEST_F(NewConfigurationFromBankFileTest, AFailedWriteIsNamedAndLeavesNoHalfMadeC
         << lines[1].toStdString();
     EXPECT_TRUE(lines[1].contains(QString::fromLocal8Bit(std::strerror(ENOSPC)))) << lines[1].toStdString();
     expectRefusedAndKept(QStringLiteral("Plant"), bankPath());
+}
+
+// From the main window: a bank file in NAT mode makes the Translate Table step available at once.
+TEST(NewConfigurationFromTheMainWindow, ANatBankFileEnablesTheTranslateTableStep) {
+    test::GuiWorld world;
+    test::ConfigFolder source;
+    test::writeFullConfiguration(source);
+    const QString bankFile = source.path(QStringLiteral("bank_k.bin"));
+    test::writeBankFileOf(source, bankFile);
+    TFZevazerazueFirmWare window(world.context, world.dir.path());
+    window.show();
+    ASSERT_FALSE(window.findChild<FlatButton*>(QStringLiteral("Btn_TranslateTable"))->isEnabled());
+
+    test::whenModalOpens(QStringLiteral("FNew_Project"), [&bankFile](QWidget* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("E_New_Proj"))->setText(QStringLiteral("Restored"));
+        dialog->findChild<QLineEdit*>(QStringLiteral("E_Bank_File"))->setText(bankFile);
+        dialog->findChild<FlatButton*>(QStringLiteral("Btn_OK"))->click();
+    });
+    window.findChild<FlatButton*>(QStringLiteral("Btn_New"))->click();
+    EXPECT_EQ(world.state.LastProjectName, QStringLiteral("Restored"));
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("L_Name_Conf_L2"))->text(),
+              QStringLiteral("Restored"));
+    EXPECT_TRUE(window.findChild<FlatButton*>(QStringLiteral("Btn_TranslateTable"))->isEnabled());
+    EXPECT_TRUE(world.dialogs.errors.isEmpty());
+    EXPECT_EQ(world.dialogs.warnings.size(), 1);
 }
 
 } // namespace
