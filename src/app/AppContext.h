@@ -32,6 +32,9 @@ struct AppContext {
     std::shared_ptr<IcmpEcho> icmpEcho;
     PingLimits pingLimits;
     UpdaterRunner& updater;
+
+    // Where the user picks a file to read, such as the bank file of a new configuration.
+    FileChooser& fileChooser = platformFileChooser();
 };
 
 } // namespace zz

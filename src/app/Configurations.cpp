@@ -88,7 +88,7 @@ int textIndexOf(CreateOutcome outcome) {
     return -1;
 }
 
-CreateOutcome createConfiguration(UComon& state, const QString& name) {
+CreateOutcome checkNewConfigurationName(const UComon& state, const QString& name) {
     if (name.isEmpty())
         return CreateOutcome::EmptyName;
     // A name that is not one portable folder would create a folder elsewhere or one that other
@@ -98,9 +98,25 @@ CreateOutcome createConfiguration(UComon& state, const QString& name) {
     const QString folder = joinPath(state.ProjectsDir, name);
     if (QFileInfo(folder).isDir() || hasCaseTwin(state.ProjectsDir, name))
         return CreateOutcome::AlreadyExists;
+    return CreateOutcome::Created;
+}
+
+CreateOutcome createConfigurationFolder(const UComon& state, const QString& name) {
+    const CreateOutcome check = checkNewConfigurationName(state, name);
+    if (check != CreateOutcome::Created)
+        return check;
+    const QString folder = joinPath(state.ProjectsDir, name);
     if (!QDir().mkdir(folder))
         return CreateOutcome::NotValid;
     QDir().mkpath(joinPath(folder, QStringLiteral("bin")));
+    return CreateOutcome::Created;
+}
+
+CreateOutcome createConfiguration(UComon& state, const QString& name) {
+    const CreateOutcome outcome = createConfigurationFolder(state, name);
+    if (outcome != CreateOutcome::Created)
+        return outcome;
+    const QString folder = joinPath(state.ProjectsDir, name);
     state.LastProjectName = name;
     state.ProjectDir = folder;
     Set_Files(state);

@@ -40,9 +40,16 @@ enum class CreateOutcome {
 
 int textIndexOf(CreateOutcome outcome);
 
+// The checks of createConfiguration, in its order, without touching the disk: Created when
+// `name` may become a new configuration.
+CreateOutcome checkNewConfigurationName(const UComon& state, const QString& name);
+
 // Creates ProjectsDir/name and its "bin" subfolder and makes it the active configuration.
 // The name is taken exactly as typed. Nothing changes unless the result is Created.
 CreateOutcome createConfiguration(UComon& state, const QString& name);
+
+// The folder and "bin" of createConfiguration, without making it active.
+CreateOutcome createConfigurationFolder(const UComon& state, const QString& name);
 
 // The error box of a refused name: the outcome's text and, for text 30, a second line saying
 // which rule the name breaks.

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QUrl>
 #include <utility>
@@ -49,6 +50,16 @@ void QtUserDialogs::showWarning(QWidget* parent, const QString& text) {
 bool QtUserDialogs::askYesNo(QWidget* parent, const QString& text) {
     return showBox(parent, m_texts, QMessageBox::Question, m_caption, text,
                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+QString QtFileChooser::chooseFileToOpen(QWidget* parent, const QString& caption, const QString& folder,
+                                        const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+}
+
+FileChooser& platformFileChooser() {
+    static QtFileChooser chooser;
+    return chooser;
 }
 
 void DesktopUrlOpener::open(const QString& address) {

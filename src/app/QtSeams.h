@@ -21,6 +21,12 @@ private:
     const TextTable* m_texts;
 };
 
+class QtFileChooser : public FileChooser {
+public:
+    QString chooseFileToOpen(QWidget* parent, const QString& caption, const QString& folder,
+                             const QString& filter) override;
+};
+
 class DesktopUrlOpener : public UrlOpener {
 public:
     void open(const QString& address) override;

@@ -25,4 +25,16 @@ public:
     virtual void open(const QString& address) = 0;
 };
 
+// The platform's file dialogs. Tests give the path the user would have picked.
+class FileChooser {
+public:
+    virtual ~FileChooser() = default;
+    // The file the user picks to open, or an empty text when the dialog is cancelled.
+    virtual QString chooseFileToOpen(QWidget* parent, const QString& caption, const QString& folder,
+                                     const QString& filter) = 0;
+};
+
+// The program's file dialogs, for the windows that are not given others.
+FileChooser& platformFileChooser();
+
 } // namespace zz

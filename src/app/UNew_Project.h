@@ -10,7 +10,8 @@ namespace zz {
 
 class FlatButton;
 
-// Asks for the name of a new configuration and creates its folder.
+// Asks for the name of a new configuration and creates its folder; given a bank file, the new
+// configuration holds the files that give that image back.
 class TFNew_Project : public BandedDialog {
     Q_OBJECT
 public:
@@ -18,14 +19,21 @@ public:
 
     void Set_Lang() override;
     void Btn_OKClick();
+    void Btn_BrowseClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Creates the configuration from the bank file; false when the dialog is to stay open.
+    bool createFromBankFile(const QString& name, const QString& bankFile);
+
     AppContext& m_context;
     QLabel* m_label;
     QLineEdit* m_name;
+    QLabel* m_bankLabel;
+    QLineEdit* m_bankFile;
+    FlatButton* m_browse;
     FlatButton* m_ok;
     FlatButton* m_cancel;
 };

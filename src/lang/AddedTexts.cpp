@@ -73,6 +73,16 @@ const std::vector<AddedText>& addedTexts() {
         {added::TableFileUnreadable, u"The table file could not be read, so nothing is taken from it and the "
                                      u"table shows its defaults. It "
                                      u"will be kept with the suffix .bad when the table is saved. "},
+        {added::BankFileCaption, u"Start from a &bank file (optional)"},
+        {added::BankFileBrowse, u"B&rowse..."},
+        {added::BankFileChooserCaption, u"Choose the bank file to start from"},
+        {added::BankFileChooserFilter, u"Bank files (*.bin);;All files (*)"},
+        {added::BankFileUnreadable, u"The bank file %1 could not be read, so no configuration was created:"},
+        {added::BankFileRefused, u"No configuration can be made from the bank file %1, so none was created:"},
+        {added::RestoredFilesNotWritten,
+         u"The files of the new configuration could not be written, so it was not created:"},
+        {added::RestoredDefaultsTaken,
+         u"The bank file does not hold these values, so the new configuration has the defaults:"},
         {added::NoWayToPing,
          u"This computer allows no way to send a ping (no ICMP socket and no ping program), so the device "
          u"cannot be checked. "},

@@ -44,6 +44,15 @@ inline constexpr int RootNotFirst = 647;           // %1 file
 inline constexpr int CheckRootNotFirst = 648;
 inline constexpr int TableFileUnreadable = 649;
 // 650-659: configuration image and bank file
+// 650-657: a new configuration started from a bank file
+inline constexpr int BankFileCaption = 650; // the field's label
+inline constexpr int BankFileBrowse = 651;
+inline constexpr int BankFileChooserCaption = 652;
+inline constexpr int BankFileChooserFilter = 653;
+inline constexpr int BankFileUnreadable = 654;      // %1 file; the problem follows on the next line
+inline constexpr int BankFileRefused = 655;         // %1 file; the reasons follow, one a line
+inline constexpr int RestoredFilesNotWritten = 656; // the file and the problem follow
+inline constexpr int RestoredDefaultsTaken = 657;   // the values follow, one a line
 // 660-669: device update
 inline constexpr int NoWayToPing = 660;
 inline constexpr int UpdaterMissing = 661;

@@ -44,6 +44,25 @@ public:
     QStringList opened;
 };
 
+// Gives the path the test chose as the user's pick (empty: the dialog was cancelled) and
+// records what each showing asked.
+class FakeFileChooser : public FileChooser {
+public:
+    struct Request {
+        QString caption;
+        QString folder;
+        QString filter;
+    };
+    QString chooseFileToOpen(QWidget*, const QString& caption, const QString& folder,
+                             const QString& filter) override {
+        requests.push_back({caption, folder, filter});
+        return answer;
+    }
+
+    QString answer;
+    std::vector<Request> requests;
+};
+
 // Answers when the test says so; counts the checks started.
 class FakeVersionChecker : public VersionChecker {
 public:
@@ -96,6 +115,7 @@ struct GuiWorld {
     FakeVersionChecker versionChecker;
     std::shared_ptr<FakeIcmpEcho> echo = std::make_shared<FakeIcmpEcho>();
     ProcessUpdaterRunner updater{state.Texts, std::chrono::seconds(20)};
+    FakeFileChooser fileChooser;
     AppContext context{state,
                        dialogs,
                        urls,
@@ -105,7 +125,8 @@ struct GuiWorld {
                        {},
                        echo,
                        PingLimits{std::chrono::milliseconds(200), std::chrono::milliseconds(20)},
-                       updater};
+                       updater,
+                       fileChooser};
 
     QString path(const QString& relative) const { return dir.filePath(relative); }
 
