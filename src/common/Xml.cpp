@@ -55,8 +55,10 @@ int lineOfOffset(const QByteArray& original, pugi::xml_encoding encoding, std::p
     return static_cast<int>(std::count(bytes.constBegin(), bytes.constBegin() + end, '\n')) + 1;
 }
 
+// QString::fromUtf8 drops a leading U+FEFF as a byte-order mark; in a value it is text.
 QString fromUtf8(const char* s) {
-    return QString::fromUtf8(s);
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder(QByteArrayView(s));
 }
 
 // Visits the descendants of `node` in document order without recursion: the depth of a file

@@ -215,16 +215,19 @@ TEST(XmlTest, Utf16ErrorsNameTheLineOfTheText) {
 }
 
 TEST(XmlTest, WrittenTextReadsBackIdentical) {
-    const QString value = QStringLiteral("a\rb\nc\td\r\n \u00E9<&>\"'");
-    pugi::xml_document doc;
-    auto root = doc.append_child("General_Parameter");
-    xml::appendTextElement(root, "SSID", value);
-    xml::appendAttribute(root.append_child("row"), "Mnemonic", value);
-    pugi::xml_document back;
-    xml::parse(back, xml::toBytes(doc), QStringLiteral("ParGen.xml"));
-    const auto readRoot = xml::firstTopLevelNode(back);
-    EXPECT_EQ(xml::childText(readRoot, "SSID"), value);
-    EXPECT_EQ(xml::attribute(xml::childElement(readRoot, "row"), "Mnemonic"), value);
+    // A value that starts with U+FEFF keeps it: it is text, not a byte-order mark.
+    for (const QString& value : {QStringLiteral("a\rb\nc\td\r\n \u00E9<&>\"'"), QStringLiteral("\uFEFF"),
+                                 QStringLiteral("\uFEFF\uFEFFx")}) {
+        pugi::xml_document doc;
+        auto root = doc.append_child("General_Parameter");
+        xml::appendTextElement(root, "SSID", value);
+        xml::appendAttribute(root.append_child("row"), "Mnemonic", value);
+        pugi::xml_document back;
+        xml::parse(back, xml::toBytes(doc), QStringLiteral("ParGen.xml"));
+        const auto readRoot = xml::firstTopLevelNode(back);
+        EXPECT_EQ(xml::childText(readRoot, "SSID"), value);
+        EXPECT_EQ(xml::attribute(xml::childElement(readRoot, "row"), "Mnemonic"), value);
+    }
 }
 
 TEST(XmlTest, TextXmlCannotCarryIsNeverWritten) {
