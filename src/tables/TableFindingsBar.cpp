@@ -34,6 +34,9 @@ TableFindingsBar::TableFindingsBar(TableFindingsProxy* findings, TableGrid* grid
     m_count->setFlat(true);
     m_count->setFocusPolicy(Qt::NoFocus);
     m_count->setCursor(Qt::PointingHandCursor);
+    // The messages are shown as they are, never read as markup.
+    m_icon->setTextFormat(Qt::PlainText);
+    m_tableMessages->setTextFormat(Qt::PlainText);
     m_tableMessages->setWordWrap(true);
 
     auto* layout = new QHBoxLayout(this);
