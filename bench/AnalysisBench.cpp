@@ -2,6 +2,7 @@
 #include "params/GeneralParameters.h"
 #include "tables/EnabledFunctions.h"
 #include "tables/TableAnalysis.h"
+#include "tables/TableFindingMarks.h"
 #include "tables/TranslateTable.h"
 
 #include <benchmark/benchmark.h>
@@ -42,6 +43,23 @@ void BM_AnalyseFullTable(benchmark::State& state) {
     state.counters["findings"] = static_cast<double>(findings);
 }
 BENCHMARK(BM_AnalyseFullTable)->Unit(benchmark::kMillisecond);
+
+// What the Translate Table dialog does after an edit: the analysis and the marks of its cells.
+void BM_AnalyseAndMarkFullTable(benchmark::State& state) {
+    TextTable texts;
+    texts.LoadDefaultTexts();
+    const TranslateTable table = fullTable();
+    EnabledFunctionList functions;
+    functions.Compile_Row(2, QStringLiteral("N"), {});
+    qsizetype stops = 0;
+    for (auto _ : state) {
+        const FindingMarks marks(analyseConfiguration(table, functions, kNatMode, texts));
+        stops = marks.stops().size();
+        benchmark::DoNotOptimize(marks.findings().data());
+    }
+    state.counters["stops"] = static_cast<double>(stops);
+}
+BENCHMARK(BM_AnalyseAndMarkFullTable)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -107,6 +107,8 @@ const std::vector<AddedText>& addedTexts() {
         {added::AnalysisUpdateProblems, u"The configuration has these problems:"},
         {added::AnalysisMoreLines, u"and %1 more"},
         {added::AnalysisWriteAnyway, u"Write the image anyway?"},
+        {added::FindingsCount, u"%1 finding(s) in the table"},
+        {added::FindingsGoToNext, u"Go to the next finding (F8); Shift+F8 goes back"},
         {added::UpdaterStillRunning,
          u"The previous update is still running. Nothing was started; try again once it has ended."},
         {added::UpdaterEndedAfter, u"The update program ended after %1 s."},

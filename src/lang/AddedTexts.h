@@ -80,6 +80,8 @@ inline constexpr int AnalysisRowsNeedFunction = 676; // %1 rows
 inline constexpr int AnalysisUpdateProblems = 677;
 inline constexpr int AnalysisMoreLines = 678; // %1 lines not listed
 inline constexpr int AnalysisWriteAnyway = 679;
+inline constexpr int FindingsCount = 690;    // %1 findings that mark cells of the translate table
+inline constexpr int FindingsGoToNext = 691; // tooltip of that count
 
 // Blocks of the additions beyond the classic behaviour:
 //   617-619, 622-626  file safety and configuration names

@@ -5,7 +5,9 @@
 #include "tables/DialogTableLoading.h"
 #include "tables/EnabledFunctionsModel.h"
 #include "tables/FixedColumnDelegate.h"
+#include "tables/FunctionsInUseProxy.h"
 #include "tables/TableGrid.h"
+#include "tables/TranslateTableFile.h"
 #include "widgets/FlatButton.h"
 
 #include <QHeaderView>
@@ -18,8 +20,10 @@ TFEnableFunctions::TFEnableFunctions(AppContext& context, QWidget* parent)
     : BandedDialog(QStringLiteral("FEnableFunctions"), context.state.SoftwareCode, parent)
     , m_context(context)
     , m_model(new EnabledFunctionsModel(this))
+    , m_inUse(new FunctionsInUseProxy(m_model, context.state.Texts, this))
     , m_sga(new TableGrid(QStringLiteral("sga"), this)) {
-    m_sga->setModel(m_model);
+    // The view sees the functions through the marks of those the translate table needs.
+    m_sga->setModel(m_inUse);
     m_sga->setItemDelegateForColumn(ColFunction, new FixedColumnDelegate(m_sga));
     m_sga->setItemDelegateForColumn(ColEnable, new CheckBoxDelegate(m_sga));
     // Column 0 holds the row labels, so the grid needs no row numbers.
@@ -66,7 +70,16 @@ void TFEnableFunctions::showEvent(QShowEvent* event) {
 void TFEnableFunctions::FormShow() {
     loadTableForDialog(this, m_context,
                        [this] { return m_model->loadFile(m_context.state.EnableFunctionsFile); });
-    m_sga->setCurrentIndex(m_model->index(0, ColEnable));
+    // The rows of the translate table tell which read functions are needed; a table that cannot
+    // be read is reported by its own dialog.
+    TranslateTable table;
+    try {
+        table.assign(readTranslateTableFile(m_context.state.TranslateTableFile).rows);
+    } catch (const Error&) {
+        table.clear();
+    }
+    m_inUse->setTranslateTable(table);
+    m_sga->setCurrentIndex(m_inUse->index(0, ColEnable));
     m_sga->setFocus();
 }
 

@@ -7,6 +7,7 @@ namespace zz {
 
 class EnabledFunctionsModel;
 class FlatButton;
+class FunctionsInUseProxy;
 class TableGrid;
 
 // Edits which Modbus function codes the converter accepts (EnableFunctions.xml). Every showing
@@ -28,6 +29,7 @@ protected:
 private:
     AppContext& m_context;
     EnabledFunctionsModel* m_model;
+    FunctionsInUseProxy* m_inUse;
     TableGrid* m_sga;
     FlatButton* m_Btn_OK;
     FlatButton* m_Btn_Cancel;

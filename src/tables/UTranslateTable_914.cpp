@@ -3,6 +3,9 @@
 #include "common/Errors.h"
 #include "tables/DataTypeDelegate.h"
 #include "tables/DialogTableLoading.h"
+#include "tables/TableAnalysisInputs.h"
+#include "tables/TableFindingsBar.h"
+#include "tables/TableFindingsProxy.h"
 #include "tables/TableGrid.h"
 #include "tables/TableMessages.h"
 #include "tables/TranslateTableModel.h"
@@ -28,14 +31,17 @@ TFTranslateTable_914::TFTranslateTable_914(AppContext& context, QWidget* parent)
     : BandedDialog(QStringLiteral("FTranslateTable_914"), context.state.SoftwareCode, parent)
     , m_context(context)
     , m_model(new TranslateTableModel(this))
+    , m_findings(new TableFindingsProxy(m_model, context.state.Texts, this))
     , m_sga(new TableGrid(QStringLiteral("sga"), this)) {
-    m_sga->setModel(m_model);
+    // The view sees the rows through the findings, which mark the cells they name.
+    m_sga->setModel(m_findings);
     m_sga->setItemDelegateForColumn(ColDataType, new DataTypeDelegate(m_sga));
     // The vertical header shows the row numbers, so they stay in view when the grid scrolls
     // sideways; the model's column 0 holds the same numbers and is not shown twice.
     m_sga->setColumnHidden(ColRowNumber, true);
     m_sga->horizontalHeader()->setStretchLastSection(true);
     bodyLayout()->addWidget(m_sga, 1);
+    bodyLayout()->addWidget(new TableFindingsBar(m_findings, m_sga, context.state.Texts, this));
 
     m_Btn_OK = addBandButton(QStringLiteral("Btn_OK"));
     m_Btn_Cancel = addBandButton(QStringLiteral("Btn_Cancel"), QDialog::Rejected);
@@ -64,6 +70,7 @@ void TFTranslateTable_914::Set_Lang() {
     m_Btn_DelRow->setText(texts[kTranslateCaptionText + 4]);
     m_Btn_InsRow->setText(texts[kTranslateCaptionText + 5]);
     m_model->applyTexts(texts);
+    m_findings->analyseNow(); // the messages in the new language
     m_sga->setCornerText(m_model->headerData(ColRowNumber, Qt::Horizontal).toString());
     // A longer header of another language widens its column; the user's widths are kept otherwise.
     const QFontMetrics metrics(m_sga->horizontalHeader()->font());
@@ -102,10 +109,12 @@ void TFTranslateTable_914::showEvent(QShowEvent* event) {
 }
 
 void TFTranslateTable_914::FormShow() {
+    const TableAnalysisInputs inputs = readTableAnalysisInputs(m_context.state.ProjectDir);
+    m_findings->setAnalysisInputs(inputs.functions, inputs.operationMode);
     loadTableForDialog(this, m_context,
                        [this] { return m_model->loadFile(m_context.state.TranslateTableFile); });
     m_sga->scrollToTop();
-    m_sga->setCurrentIndex(m_model->index(0, ColDataType));
+    m_sga->setCurrentIndex(m_findings->index(0, ColDataType));
     m_sga->setFocus();
 }
 
@@ -155,7 +164,7 @@ void TFTranslateTable_914::Btn_InsRowClick() {
 }
 
 void TFTranslateTable_914::goToCell(int rowNumber, int column) {
-    const QModelIndex cell = m_model->index(rowNumber - 1, column);
+    const QModelIndex cell = m_findings->index(rowNumber - 1, column);
     if (!cell.isValid())
         return;
     m_sga->setCurrentIndex(cell);

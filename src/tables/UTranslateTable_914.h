@@ -6,6 +6,7 @@
 namespace zz {
 
 class FlatButton;
+class TableFindingsProxy;
 class TableGrid;
 class TranslateTableModel;
 
@@ -33,6 +34,7 @@ private:
 
     AppContext& m_context;
     TranslateTableModel* m_model;
+    TableFindingsProxy* m_findings;
     TableGrid* m_sga;
     FlatButton* m_Btn_OK;
     FlatButton* m_Btn_Cancel;

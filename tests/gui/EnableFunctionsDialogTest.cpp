@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QHeaderView>
+#include <QIcon>
 #include <QImage>
 #include <QLineEdit>
 #include <QTest>
@@ -252,6 +253,37 @@ TEST_F(EnableFunctionsDialogTest, ALanguageChangeReTextsHeadersAndLabels) {
     // The label column widens to the longer label.
     EXPECT_GE(grid()->columnWidth(ColFunction),
               grid()->fontMetrics().horizontalAdvance(at(11, ColFunction).data().toString()));
+}
+
+TEST_F(EnableFunctionsDialogTest, ASwitchedOffReadFunctionThatTheTableNeedsIsMarked) {
+    // Two Holding Register rows and one Coil Status row; the fourth row ends the table.
+    test::writeFile(world.state.TranslateTableFile,
+                    "<TCP_TO_RTU>"
+                    "<row DATA_TYPE=\"3\" TCP_ADD_DEV=\"1\" TCP_ADDRESS=\"0\" RTU_ADD_DEV=\"1\" "
+                    "RTU_ADDRESS=\"0\" N_POINT=\"1\" MNEMONIC=\"\"/>"
+                    "<row DATA_TYPE=\"3\" TCP_ADD_DEV=\"1\" TCP_ADDRESS=\"9\" RTU_ADD_DEV=\"1\" "
+                    "RTU_ADDRESS=\"9\" N_POINT=\"1\" MNEMONIC=\"\"/>"
+                    "<row DATA_TYPE=\"1\" TCP_ADD_DEV=\"1\" TCP_ADDRESS=\"0\" RTU_ADD_DEV=\"1\" "
+                    "RTU_ADDRESS=\"0\" N_POINT=\"1\" MNEMONIC=\"\"/>"
+                    "</TCP_TO_RTU><!--SW_VERSION = 1.002-->");
+    open(savedXml("YNNYYYYYYYY"));
+    // Function 3 is off and serves two rows; function 2 is off but serves none.
+    EXPECT_EQ(at(3, ColFunction).data(Qt::ToolTipRole).toString(),
+              QStringLiteral("2 row(s) of the translate table need this function, which is switched off"));
+    EXPECT_EQ(at(3, ColEnable).data(Qt::ToolTipRole).toString(),
+              at(3, ColFunction).data(Qt::ToolTipRole).toString());
+    EXPECT_FALSE(at(3, ColFunction).data(Qt::DecorationRole).value<QIcon>().isNull());
+    EXPECT_TRUE(at(3, ColEnable).data(Qt::BackgroundRole).isValid());
+    for (int row : {1, 2, 4, 5})
+        EXPECT_FALSE(at(row, ColFunction).data(Qt::ToolTipRole).isValid()) << row;
+
+    // Switching function 3 on clears its mark; switching function 1 off marks it with one row.
+    ASSERT_TRUE(model()->setData(at(3, ColEnable), Qt::Checked, Qt::CheckStateRole));
+    ASSERT_TRUE(model()->setData(at(1, ColEnable), Qt::Unchecked, Qt::CheckStateRole));
+    EXPECT_FALSE(at(3, ColFunction).data(Qt::ToolTipRole).isValid());
+    EXPECT_FALSE(at(3, ColEnable).data(Qt::BackgroundRole).isValid());
+    EXPECT_EQ(at(1, ColFunction).data(Qt::ToolTipRole).toString(),
+              QStringLiteral("1 row(s) of the translate table need this function, which is switched off"));
 }
 
 } // namespace

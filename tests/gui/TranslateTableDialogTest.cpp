@@ -1,5 +1,6 @@
 #include "app/Workspace.h"
 #include "support/GuiFakes.h"
+#include "support/ParGenFixtures.h"
 #include "support/TestFiles.h"
 #include "tables/TableGrid.h"
 #include "tables/TranslateTable.h"
@@ -7,13 +8,18 @@
 #include "widgets/FlatButton.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QBrush>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
@@ -497,6 +503,99 @@ TEST_F(TranslateTableDialogTest, ALanguageChangeReTextsTheHeadersShownOrHidden) 
     EXPECT_EQ(model()->headerData(ColDataType, Qt::Horizontal).toString(), QStringLiteral("Tipo dato"));
     EXPECT_EQ(model()->headerData(ColMnemonic, Qt::Horizontal).toString(), QStringLiteral("Descrizione"));
     EXPECT_EQ(model()->headerData(ColSlaveIdTcp, Qt::Horizontal).toString(), QStringLiteral("Slave ID TCP"));
+}
+
+// Two Holding Register rows of Slave ID TCP 1 whose TCP blocks share addresses 5 to 9.
+const QByteArray kOverlappingRows =
+    tableXml(rowXml("3", "1", "0", "2", "0", "10", "a") + rowXml("3", "1", "5", "2", "100", "10", "b") +
+             rowXml("1", "9", "0", "9", "0", "8", "c"));
+
+TEST_F(TranslateTableDialogTest, FindingsMarkTheirCellsAndFollowAnEdit) {
+    open(kOverlappingRows);
+    const QModelIndex shared = model()->index(1, ColAddressTcp);
+    EXPECT_TRUE(model()->data(shared, Qt::BackgroundRole).canConvert<QBrush>());
+    EXPECT_FALSE(model()->data(shared, Qt::DecorationRole).value<QIcon>().isNull());
+    EXPECT_EQ(model()->data(shared, Qt::ToolTipRole).toString(),
+              QStringLiteral("Rows 1 and 2 both claim Holding Register addresses 5 to 9 of Slave ID TCP 1"));
+    EXPECT_EQ(model()->data(model()->index(0, ColNPoint), Qt::ToolTipRole).toString(),
+              model()->data(shared, Qt::ToolTipRole).toString());
+    // Cells no finding names stay plain.
+    for (const QModelIndex& plain : {model()->index(0, ColMnemonic), model()->index(2, ColAddressTcp)}) {
+        EXPECT_FALSE(model()->data(plain, Qt::BackgroundRole).isValid());
+        EXPECT_FALSE(model()->data(plain, Qt::ToolTipRole).isValid());
+    }
+    auto* count = dialog->findChild<QPushButton*>(QStringLiteral("Btn_NextFinding"));
+    ASSERT_NE(count, nullptr);
+    EXPECT_TRUE(count->isVisible());
+    EXPECT_EQ(count->text(), QStringLiteral("1 finding(s) in the table"));
+
+    // Moving row 2 past row 1's block ends the overlap; an invalid cell is marked in its place.
+    setCell(2, ColAddressTcp, QStringLiteral("10"));
+    setCell(3, ColSlaveId, QStringLiteral("300"));
+    ASSERT_TRUE(test::waitUntil([&] { return !model()->data(shared, Qt::ToolTipRole).isValid(); }));
+    EXPECT_FALSE(model()->data(shared, Qt::BackgroundRole).isValid());
+    EXPECT_EQ(model()->data(model()->index(2, ColSlaveId), Qt::ToolTipRole).toString(),
+              QStringLiteral("Error in Row 3!! Slave ID must be between 1 and 247"));
+    EXPECT_EQ(count->text(), QStringLiteral("1 finding(s) in the table"));
+
+    // With nothing left to say the line hides.
+    setCell(3, ColSlaveId, QStringLiteral("9"));
+    auto* bar = dialog->findChild<QWidget*>(QStringLiteral("P_Findings"));
+    ASSERT_NE(bar, nullptr);
+    ASSERT_TRUE(test::waitUntil([bar] { return !bar->isVisible(); }));
+    // OK is not stopped by the analysis and still saves.
+    setCell(2, ColAddressTcp, QStringLiteral("5"));
+    button("Btn_OK")->click();
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_TRUE(world.dialogs.errors.isEmpty());
+}
+
+TEST_F(TranslateTableDialogTest, F8AndTheCountStepThroughTheFindings) {
+    // Rows 1-2 overlap, row 3 overflows on the TCP side, row 4's Slave ID is refused.
+    open(tableXml(rowXml("3", "1", "0", "2", "0", "10", "") + rowXml("3", "1", "5", "2", "100", "10", "") +
+                  rowXml("1", "9", "65530", "9", "0", "8", "") + rowXml("1", "9", "0", "0", "0", "8", "")));
+    QApplication::setActiveWindow(dialog.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    auto* count = dialog->findChild<QPushButton*>(QStringLiteral("Btn_NextFinding"));
+    ASSERT_NE(count, nullptr);
+    EXPECT_EQ(count->text(), QStringLiteral("3 finding(s) in the table"));
+    goTo(1, ColMnemonic);
+    const auto current = [this] {
+        return std::pair(grid()->currentIndex().row() + 1, grid()->currentIndex().column());
+    };
+    using Stop = std::pair<int, int>;
+    QTest::keyClick(grid(), Qt::Key_F8);
+    EXPECT_EQ(current(), (Stop{2, ColDataType}));
+    QTest::keyClick(grid(), Qt::Key_F8);
+    EXPECT_EQ(current(), (Stop{3, ColAddressTcp}));
+    count->click();
+    EXPECT_EQ(current(), (Stop{4, ColSlaveId}));
+    QTest::keyClick(grid(), Qt::Key_F8); // wraps round
+    EXPECT_EQ(current(), (Stop{1, ColDataType}));
+    QTest::keyClick(grid(), Qt::Key_F8, Qt::ShiftModifier);
+    EXPECT_EQ(current(), (Stop{4, ColSlaveId}));
+    QTest::keyClick(grid(), Qt::Key_F8, Qt::ShiftModifier);
+    EXPECT_EQ(current(), (Stop{3, ColAddressTcp}));
+    EXPECT_TRUE(grid()->selectionModel()->isSelected(grid()->currentIndex()));
+    EXPECT_TRUE(grid()->hasFocus());
+}
+
+TEST_F(TranslateTableDialogTest, TheLineNamesFindingsAboutTheWholeTable) {
+    test::writeFile(world.path(QStringLiteral("PROJECTS/Plant/ParGen.xml")),
+                    QByteArray(test::kDefaultParGenFile).replace("<MODE>0</MODE>", "<MODE>1</MODE>"));
+    dialog->show();
+    auto* bar = dialog->findChild<QWidget*>(QStringLiteral("P_Findings"));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_FALSE(dialog->findChild<QPushButton*>(QStringLiteral("Btn_NextFinding"))->isVisible());
+    EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("L_TableFindings"))->text(),
+              QStringLiteral("The operation mode is NAT, yet the translate table has no row"));
+    for (int column : {ColSlaveIdTcp, ColSlaveId, ColNPoint})
+        setCell(1, column, QStringLiteral("1"));
+    setCell(1, ColDataType, QStringLiteral("Coil Status"));
+    setCell(1, ColAddressTcp, QStringLiteral("0"));
+    setCell(1, ColAddress, QStringLiteral("0"));
+    ASSERT_TRUE(test::waitUntil([bar] { return !bar->isVisible(); }));
 }
 
 // Notes the first paint of the grid and closes the dialog then.
