@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QUrl>
 #include <utility>
@@ -53,6 +54,14 @@ bool QtUserDialogs::askYesNo(QWidget* parent, const QString& text) {
 
 void DesktopUrlOpener::open(const QString& address) {
     QDesktopServices::openUrl(QUrl(address));
+}
+
+QString QtFileChooser::openFileName(QWidget* parent, const QString& caption, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+}
+
+QString QtFileChooser::saveFileName(QWidget* parent, const QString& caption, const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, caption, QString(), filter);
 }
 
 } // namespace zz

@@ -26,4 +26,10 @@ public:
     void open(const QString& address) override;
 };
 
+class QtFileChooser : public FileChooser {
+public:
+    QString openFileName(QWidget* parent, const QString& caption, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& filter) override;
+};
+
 } // namespace zz

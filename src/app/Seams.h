@@ -25,4 +25,12 @@ public:
     virtual void open(const QString& address) = 0;
 };
 
+// The platform's file dialogs; an empty name when the user cancels.
+class FileChooser {
+public:
+    virtual ~FileChooser() = default;
+    virtual QString openFileName(QWidget* parent, const QString& caption, const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& filter) = 0;
+};
+
 } // namespace zz

@@ -38,6 +38,26 @@ public:
     std::deque<bool> answers;
 };
 
+// Gives the names the test queued (empty, as a cancel, when none) and records the captions.
+class FakeFileChooser : public FileChooser {
+public:
+    QString openFileName(QWidget*, const QString& caption, const QString&) override { return next(caption); }
+    QString saveFileName(QWidget*, const QString& caption, const QString&) override { return next(caption); }
+
+    QStringList captions;
+    std::deque<QString> names;
+
+private:
+    QString next(const QString& caption) {
+        captions.append(caption);
+        if (names.empty())
+            return {};
+        QString name = names.front();
+        names.pop_front();
+        return name;
+    }
+};
+
 class FakeUrlOpener : public UrlOpener {
 public:
     void open(const QString& address) override { opened.append(address); }
