@@ -325,6 +325,11 @@ void TranslateGrid::commitData(QWidget* editor) {
 }
 
 void TranslateGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    // Enter can close the same editor twice; only the first close moves the cursor.
+    if (!editor || indexWidget(currentIndex()) != editor) {
+        TableGrid::closeEditor(editor, hint);
+        return;
+    }
     switch (hint) {
     case QAbstractItemDelegate::EditNextItem:
     case QAbstractItemDelegate::EditPreviousItem:
