@@ -57,6 +57,11 @@ QString QtFileChooser::chooseFileToOpen(QWidget* parent, const QString& caption,
     return QFileDialog::getOpenFileName(parent, caption, folder, filter);
 }
 
+QString QtFileChooser::chooseFileToSave(QWidget* parent, const QString& caption, const QString& folder,
+                                        const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, caption, folder, filter);
+}
+
 FileChooser& platformFileChooser() {
     static QtFileChooser chooser;
     return chooser;

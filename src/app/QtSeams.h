@@ -25,6 +25,8 @@ class QtFileChooser : public FileChooser {
 public:
     QString chooseFileToOpen(QWidget* parent, const QString& caption, const QString& folder,
                              const QString& filter) override;
+    QString chooseFileToSave(QWidget* parent, const QString& caption, const QString& folder,
+                             const QString& filter) override;
 };
 
 class DesktopUrlOpener : public UrlOpener {

@@ -32,6 +32,9 @@ public:
     // The file the user picks to open, or an empty text when the dialog is cancelled.
     virtual QString chooseFileToOpen(QWidget* parent, const QString& caption, const QString& folder,
                                      const QString& filter) = 0;
+    // The file the user names to save into, or an empty text when the dialog is cancelled.
+    virtual QString chooseFileToSave(QWidget* parent, const QString& caption, const QString& folder,
+                                     const QString& filter) = 0;
 };
 
 // The program's file dialogs, for the windows that are not given others.

@@ -80,8 +80,19 @@ inline constexpr int AnalysisRowsNeedFunction = 676; // %1 rows
 inline constexpr int AnalysisUpdateProblems = 677;
 inline constexpr int AnalysisMoreLines = 678; // %1 lines not listed
 inline constexpr int AnalysisWriteAnyway = 679;
-inline constexpr int FindingsCount = 690;    // %1 findings that mark cells of the translate table
-inline constexpr int FindingsGoToNext = 691; // tooltip of that count
+// 680-689: editing the translate table grid
+inline constexpr int GridCopy = 680;
+inline constexpr int GridCut = 681;
+inline constexpr int GridPaste = 682;
+inline constexpr int GridClear = 683;
+inline constexpr int GridUndo = 684;
+inline constexpr int GridRedo = 685;
+inline constexpr int GridImportCsv = 686;
+inline constexpr int GridExportCsv = 687;
+inline constexpr int DeleteRowsQuestion = 688; // %1 rows selected
+inline constexpr int InsertLosesRows = 689;    // %1 rows holding data that fall off, %2 rows inserted
+inline constexpr int FindingsCount = 690;      // %1 findings that mark cells of the translate table
+inline constexpr int FindingsGoToNext = 691;   // tooltip of that count
 
 // Blocks of the additions beyond the classic behaviour:
 //   617-619, 622-626  file safety and configuration names

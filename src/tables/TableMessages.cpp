@@ -14,6 +14,14 @@ QString insertLosesLastRowQuestion(const TextTable& texts) {
     return texts[added::InsertLosesLastRow];
 }
 
+QString deleteRowsQuestion(const TextTable& texts, int count) {
+    return texts[added::DeleteRowsQuestion].arg(count);
+}
+
+QString insertLosesRowsQuestion(const TextTable& texts, int lost, int inserted) {
+    return texts[added::InsertLosesRows].arg(lost).arg(inserted);
+}
+
 QString rowsNotSavedQuestion(const TextTable& texts, const TranslateTable& table) {
     return texts[added::RowsNotSaved].arg(QString::number(table.length() + 1),
                                           QString::number(table.rowsHoldingDataBeyondTable()));

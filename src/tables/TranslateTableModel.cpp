@@ -80,6 +80,12 @@ void TranslateTableModel::setTable(const TranslateTable& table) {
     endResetModel();
 }
 
+void TranslateTableModel::replaceTable(const TranslateTable& table) {
+    m_table = table;
+    emit dataChanged(index(0, ColDataType), index(kTranslateRowCount - 1, ColMnemonic),
+                     {Qt::DisplayRole, Qt::EditRole});
+}
+
 TableLoadReport TranslateTableModel::loadFile(const QString& path) {
     m_brokenFile.forget();
     TranslateTableLoad load;

@@ -36,6 +36,8 @@ public:
     const TranslateTable& table() const { return m_table; }
     // Replaces every row; one model reset.
     void setTable(const TranslateTable& table);
+    // Replaces every row in place, so a view keeps its current cell and selection.
+    void replaceTable(const TranslateTable& table);
 
     // Rebuilds the grid from `path` with one model reset; a missing file gives an empty grid.
     // When the file cannot be read or parsed the grid is left empty and the error is

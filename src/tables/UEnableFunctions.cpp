@@ -7,10 +7,13 @@
 #include "tables/FixedColumnDelegate.h"
 #include "tables/FunctionsInUseProxy.h"
 #include "tables/TableGrid.h"
+#include "tables/TableMessages.h"
 #include "tables/TranslateTableFile.h"
 #include "widgets/FlatButton.h"
 
+#include <QCloseEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -32,7 +35,8 @@ TFEnableFunctions::TFEnableFunctions(AppContext& context, QWidget* parent)
     bodyLayout()->addWidget(m_sga, 1);
 
     m_Btn_OK = addBandButton(QStringLiteral("Btn_OK"));
-    m_Btn_Cancel = addBandButton(QStringLiteral("Btn_Cancel"), QDialog::Rejected);
+    m_Btn_Cancel = addBandButton(QStringLiteral("Btn_Cancel"), FlatButton::kNoModalResult);
+    connect(m_Btn_Cancel, &QPushButton::clicked, this, &TFEnableFunctions::Btn_CancelClick);
     connect(m_Btn_OK, &QPushButton::clicked, this, &TFEnableFunctions::Btn_OKClick);
     setTabOrder(m_sga, m_Btn_OK);
     setTabOrder(m_Btn_OK, m_Btn_Cancel);
@@ -79,8 +83,39 @@ void TFEnableFunctions::FormShow() {
         table.clear();
     }
     m_inUse->setTranslateTable(table);
+    m_shownList = m_model->list();
     m_sga->setCurrentIndex(m_inUse->index(0, ColEnable));
     m_sga->setFocus();
+}
+
+void TFEnableFunctions::Btn_CancelClick() {
+    if (mayDiscardEdits())
+        reject();
+}
+
+bool TFEnableFunctions::mayDiscardEdits() {
+    m_sga->commitOpenEditor();
+    if (!(!(m_model->list() == m_shownList)) ||
+        m_context.dialogs.askYesNo(this, m_context.state.Texts[kDiscardChangesText]))
+        return true;
+    m_sga->setFocus();
+    return false;
+}
+
+void TFEnableFunctions::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        Btn_CancelClick();
+        return;
+    }
+    BandedDialog::keyPressEvent(event);
+}
+
+void TFEnableFunctions::closeEvent(QCloseEvent* event) {
+    if (!mayDiscardEdits()) {
+        event->ignore();
+        return;
+    }
+    BandedDialog::closeEvent(event);
 }
 
 void TFEnableFunctions::Btn_OKClick() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppContext.h"
+#include "tables/EnabledFunctions.h"
 #include "widgets/BandedDialog.h"
 
 namespace zz {
@@ -23,16 +24,24 @@ public:
     void FormShow();
     void Btn_OKClick();
 
+    // Cancel, the close box and Escape ask before unsaved edits are discarded.
+    void Btn_CancelClick();
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    // True when nothing was edited since the showing, or the user agrees to lose the edits.
+    bool mayDiscardEdits();
     AppContext& m_context;
     EnabledFunctionsModel* m_model;
     FunctionsInUseProxy* m_inUse;
     TableGrid* m_sga;
     FlatButton* m_Btn_OK;
     FlatButton* m_Btn_Cancel;
+    EnabledFunctionList m_shownList; // as loaded: what Cancel would go back to
 };
 
 } // namespace zz

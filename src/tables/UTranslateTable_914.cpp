@@ -1,17 +1,22 @@
 #include "tables/UTranslateTable_914.h"
 
 #include "common/Errors.h"
+#include "lang/AddedTexts.h"
 #include "tables/DataTypeDelegate.h"
 #include "tables/DialogTableLoading.h"
 #include "tables/TableAnalysisInputs.h"
+#include "tables/TableEdits.h"
 #include "tables/TableFindingsBar.h"
 #include "tables/TableFindingsProxy.h"
 #include "tables/TableGrid.h"
 #include "tables/TableMessages.h"
+#include "tables/TranslateGrid.h"
 #include "tables/TranslateTableModel.h"
 #include "widgets/FlatButton.h"
 
+#include <QCloseEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QShowEvent>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -32,7 +37,7 @@ TFTranslateTable_914::TFTranslateTable_914(AppContext& context, QWidget* parent)
     , m_context(context)
     , m_model(new TranslateTableModel(this))
     , m_findings(new TableFindingsProxy(m_model, context.state.Texts, this))
-    , m_sga(new TableGrid(QStringLiteral("sga"), this)) {
+    , m_sga(new TranslateGrid(QStringLiteral("sga"), context, m_model, this)) {
     // The view sees the rows through the findings, which mark the cells they name.
     m_sga->setModel(m_findings);
     m_sga->setItemDelegateForColumn(ColDataType, new DataTypeDelegate(m_sga));
@@ -44,16 +49,23 @@ TFTranslateTable_914::TFTranslateTable_914(AppContext& context, QWidget* parent)
     bodyLayout()->addWidget(new TableFindingsBar(m_findings, m_sga, context.state.Texts, this));
 
     m_Btn_OK = addBandButton(QStringLiteral("Btn_OK"));
-    m_Btn_Cancel = addBandButton(QStringLiteral("Btn_Cancel"), QDialog::Rejected);
+    m_Btn_Cancel = addBandButton(QStringLiteral("Btn_Cancel"), FlatButton::kNoModalResult);
+    connect(m_Btn_Cancel, &QPushButton::clicked, this, &TFTranslateTable_914::Btn_CancelClick);
     m_Btn_DelRow = addBandButton(QStringLiteral("Btn_DelRow"));
     m_Btn_InsRow = addBandButton(QStringLiteral("Btn_InsRow"));
     connect(m_Btn_OK, &QPushButton::clicked, this, &TFTranslateTable_914::Btn_OKClick);
     connect(m_Btn_DelRow, &QPushButton::clicked, this, &TFTranslateTable_914::Btn_DelRowClick);
     connect(m_Btn_InsRow, &QPushButton::clicked, this, &TFTranslateTable_914::Btn_InsRowClick);
+    m_Btn_ImportCsv = addBandButton(QStringLiteral("Btn_ImportCsv"));
+    m_Btn_ExportCsv = addBandButton(QStringLiteral("Btn_ExportCsv"));
+    connect(m_Btn_ImportCsv, &QPushButton::clicked, m_sga, &TranslateGrid::importCsv);
+    connect(m_Btn_ExportCsv, &QPushButton::clicked, m_sga, &TranslateGrid::exportCsv);
     setTabOrder(m_sga, m_Btn_OK);
     setTabOrder(m_Btn_OK, m_Btn_Cancel);
     setTabOrder(m_Btn_Cancel, m_Btn_DelRow);
     setTabOrder(m_Btn_DelRow, m_Btn_InsRow);
+    setTabOrder(m_Btn_InsRow, m_Btn_ImportCsv);
+    setTabOrder(m_Btn_ImportCsv, m_Btn_ExportCsv);
 
     setSizeGripEnabled(true);
     Set_Lang();
@@ -69,6 +81,9 @@ void TFTranslateTable_914::Set_Lang() {
     m_Btn_Cancel->setText(texts[kTranslateCaptionText + 3]);
     m_Btn_DelRow->setText(texts[kTranslateCaptionText + 4]);
     m_Btn_InsRow->setText(texts[kTranslateCaptionText + 5]);
+    m_Btn_ImportCsv->setText(texts[added::GridImportCsv]);
+    m_Btn_ExportCsv->setText(texts[added::GridExportCsv]);
+    m_sga->applyTexts();
     m_model->applyTexts(texts);
     m_findings->analyseNow(); // the messages in the new language
     m_sga->setCornerText(m_model->headerData(ColRowNumber, Qt::Horizontal).toString());
@@ -113,9 +128,43 @@ void TFTranslateTable_914::FormShow() {
     m_findings->setAnalysisInputs(inputs.functions, inputs.operationMode);
     loadTableForDialog(this, m_context,
                        [this] { return m_model->loadFile(m_context.state.TranslateTableFile); });
+    m_shownTable = m_model->table();
+    m_sga->startAfresh();
     m_sga->scrollToTop();
-    m_sga->setCurrentIndex(m_findings->index(0, ColDataType));
+    m_sga->goToCell(1, ColDataType);
+}
+
+bool TFTranslateTable_914::hasEdits() const {
+    return !sameCells(m_shownTable, m_model->table());
+}
+
+void TFTranslateTable_914::Btn_CancelClick() {
+    if (mayDiscardEdits())
+        reject();
+}
+
+bool TFTranslateTable_914::mayDiscardEdits() {
+    m_sga->commitOpenEditor();
+    if (!(hasEdits()) || m_context.dialogs.askYesNo(this, m_context.state.Texts[kDiscardChangesText]))
+        return true;
     m_sga->setFocus();
+    return false;
+}
+
+void TFTranslateTable_914::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        Btn_CancelClick();
+        return;
+    }
+    BandedDialog::keyPressEvent(event);
+}
+
+void TFTranslateTable_914::closeEvent(QCloseEvent* event) {
+    if (!mayDiscardEdits()) {
+        event->ignore();
+        return;
+    }
+    BandedDialog::closeEvent(event);
 }
 
 void TFTranslateTable_914::Btn_OKClick() {
@@ -142,34 +191,15 @@ void TFTranslateTable_914::Btn_OKClick() {
 }
 
 void TFTranslateTable_914::Btn_DelRowClick() {
-    m_sga->commitOpenEditor();
-    const int row = m_sga->currentRowNumber();
-    if (row == 0)
-        return;
-    if (m_context.dialogs.askYesNo(this, deleteRowQuestion(m_context.state.Texts, row)))
-        m_model->Delete_Row(row);
-    m_sga->setFocus();
+    m_sga->deleteSelectedRows();
 }
 
 void TFTranslateTable_914::Btn_InsRowClick() {
-    m_sga->commitOpenEditor();
-    const int row = m_sga->currentRowNumber();
-    if (row == 0)
-        return;
-    // Inserting pushes row 2000 out of the grid: ask before losing data.
-    if (!m_model->lastRowHoldsData() ||
-        m_context.dialogs.askYesNo(this, insertLosesLastRowQuestion(m_context.state.Texts)))
-        m_model->Insert_Row(row);
-    m_sga->setFocus();
+    m_sga->insertRowsAtSelection();
 }
 
 void TFTranslateTable_914::goToCell(int rowNumber, int column) {
-    const QModelIndex cell = m_findings->index(rowNumber - 1, column);
-    if (!cell.isValid())
-        return;
-    m_sga->setCurrentIndex(cell);
-    m_sga->scrollTo(cell);
-    m_sga->setFocus();
+    m_sga->goToCell(rowNumber, column);
 }
 
 } // namespace zz

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "app/AppContext.h"
+#include "tables/TranslateTable.h"
 #include "widgets/BandedDialog.h"
 
 namespace zz {
 
 class FlatButton;
 class TableFindingsProxy;
-class TableGrid;
+class TranslateGrid;
 class TranslateTableModel;
 
 // Edits the translate table of the active configuration (var.xml). Every showing reloads the
@@ -25,21 +26,32 @@ public:
     void Btn_DelRowClick();
     void Btn_InsRowClick();
 
+    // Cancel, the close box and Escape ask before unsaved edits are discarded.
+    void Btn_CancelClick();
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    // True when nothing was edited since the showing, or the user agrees to lose the edits.
+    bool mayDiscardEdits();
     void setInitialColumnWidths();
     void goToCell(int rowNumber, int column);
+    bool hasEdits() const;
 
     AppContext& m_context;
     TranslateTableModel* m_model;
     TableFindingsProxy* m_findings;
-    TableGrid* m_sga;
+    TranslateGrid* m_sga;
     FlatButton* m_Btn_OK;
     FlatButton* m_Btn_Cancel;
     FlatButton* m_Btn_DelRow;
     FlatButton* m_Btn_InsRow;
+    FlatButton* m_Btn_ImportCsv;
+    FlatButton* m_Btn_ExportCsv;
+    TranslateTable m_shownTable; // as loaded: what Cancel would go back to
 };
 
 } // namespace zz

@@ -196,6 +196,7 @@ TEST_F(EnableFunctionsDialogTest, CancelAndTheCloseBoxDiscardTheEdits) {
         grid()->setCurrentIndex(at(4, ColEnable));
         QTest::keyClick(grid(), Qt::Key_Space);
         ASSERT_EQ(ticks(), QStringLiteral("NNNYNNNNNNN"));
+        world.dialogs.answers.push_back(true); // yes, discard the edits
         closeDialog();
         EXPECT_FALSE(dialog->isVisible());
         EXPECT_EQ(dialog->result(), QDialog::Rejected);

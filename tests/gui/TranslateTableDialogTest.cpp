@@ -368,6 +368,7 @@ TEST_F(TranslateTableDialogTest, CancelAndTheCloseBoxDiscardTheEdits) {
         setCell(1, ColMnemonic, QStringLiteral("changed"));
         goTo(1, ColDataType);
         button("Btn_InsRow")->click();
+        world.dialogs.answers.push_back(true); // yes, discard the edits
         closeDialog();
         EXPECT_FALSE(dialog->isVisible());
         EXPECT_EQ(dialog->result(), QDialog::Rejected);

@@ -44,7 +44,7 @@ public:
     QStringList opened;
 };
 
-// Gives the path the test chose as the user's pick (empty: the dialog was cancelled) and
+// Gives the paths the test queued, then `answer` (empty: the dialog was cancelled), and
 // records what each showing asked.
 class FakeFileChooser : public FileChooser {
 public:
@@ -55,12 +55,28 @@ public:
     };
     QString chooseFileToOpen(QWidget*, const QString& caption, const QString& folder,
                              const QString& filter) override {
-        requests.push_back({caption, folder, filter});
-        return answer;
+        return next({caption, folder, filter});
+    }
+    QString chooseFileToSave(QWidget*, const QString& caption, const QString& folder,
+                             const QString& filter) override {
+        return next({caption, folder, filter});
     }
 
     QString answer;
+    std::deque<QString> names;
     std::vector<Request> requests;
+    QStringList captions;
+
+private:
+    QString next(const Request& request) {
+        requests.push_back(request);
+        captions.append(request.caption);
+        if (names.empty())
+            return answer;
+        QString name = names.front();
+        names.pop_front();
+        return name;
+    }
 };
 
 // Answers when the test says so; counts the checks started.
