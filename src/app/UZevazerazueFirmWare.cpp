@@ -99,12 +99,17 @@ void TFZevazerazueFirmWare::buildControls() {
     m_LL_Update->setOpenExternalLinks(false);
     m_LL_Update->setFocusPolicy(Qt::StrongFocus);
     m_LL_Update->hide();
+    // The link takes the room the band has left and wraps there; its one-line width would
+    // otherwise widen the fixed-size window when it appears.
+    m_LL_Update->setWordWrap(true);
+    m_LL_Update->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_LL_Update->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     connect(m_LL_Update, &QLabel::linkActivated, this,
             [this](const QString& link) { m_context.urls.open(link); });
     m_Btn_Info = iconButton(QStringLiteral("Btn_Info"), QStyle::SP_MessageBoxInformation, this);
     m_Btn_Opz = iconButton(QStringLiteral("Btn_Opz"), QStyle::SP_FileDialogDetailedView, this);
     m_Btn_Close = iconButton(QStringLiteral("Btn_Close"), QStyle::SP_DialogCloseButton, this);
-    m_titleBand->addTrailingWidget(m_LL_Update);
+    m_titleBand->addTrailingWidget(m_LL_Update, 1);
     m_titleBand->addTrailingWidget(m_Btn_Info);
     m_titleBand->addTrailingWidget(m_Btn_Opz);
     m_titleBand->addTrailingWidget(m_Btn_Close);

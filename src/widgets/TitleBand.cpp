@@ -38,8 +38,13 @@ TitleBand::TitleBand(const QString& softwareCode, QWidget* parent)
     layout->addLayout(m_trailing);
 }
 
-void TitleBand::addTrailingWidget(QWidget* widget) {
-    m_trailing->addWidget(widget);
+void TitleBand::addTrailingWidget(QWidget* widget, int stretch) {
+    m_trailing->addWidget(widget, stretch);
+    if (stretch > 0) {
+        auto* band = static_cast<QHBoxLayout*>(layout());
+        band->setStretch(band->indexOf(m_trailing) - 1, 0);
+        band->setStretchFactor(m_trailing, stretch);
+    }
 }
 
 ButtonBand::ButtonBand(QWidget* parent)

@@ -16,7 +16,8 @@ public:
 
     QLabel* codeLabel() const { return m_code; }
     QLabel* descriptionLabel() const { return m_description; }
-    void addTrailingWidget(QWidget* widget);
+    // A widget added with a stretch takes the band's free room instead of the gap before it.
+    void addTrailingWidget(QWidget* widget, int stretch = 0);
 
 private:
     QLabel* m_code;

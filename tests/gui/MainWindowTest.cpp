@@ -6,6 +6,7 @@
 #include "widgets/ClickableLabel.h"
 #include "widgets/FlatButton.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
@@ -274,6 +275,26 @@ TEST_F(MainWindowTest, UpdateTimerChecksAfterAMinuteThenEveryTwoHours) {
     window->Timer_UpdateTimer();
     world.versionChecker.answer(false);
     EXPECT_FALSE(link->isVisible());
+}
+
+// The link wraps inside the title band: the window neither widens nor moves when it shows.
+TEST_F(MainWindowTest, UpdateLinkKeepsTheWindowSizeAndPosition) {
+    test::writeFile(world.path(QStringLiteral("Zevazerazu.xml")),
+                    "<Conf_Settings><lastinternet><enable_internet>1</enable_internet><enable_update>1"
+                    "</enable_update></lastinternet></Conf_Settings>");
+    start();
+    QCoreApplication::processEvents();
+    const QRect before = window->frameGeometry();
+    window->updateTimer().setInterval(1);
+    ASSERT_TRUE(test::waitUntil([this] { return world.versionChecker.started == 1; }));
+    world.versionChecker.answer(true);
+    QCoreApplication::processEvents();
+    auto* link = control<QLabel>("LL_Update");
+    ASSERT_TRUE(link->isVisible());
+    EXPECT_EQ(window->frameGeometry(), before);
+    EXPECT_GT(link->width(), 0);
+    // The whole text stays readable: the label is tall enough for its wrapped lines.
+    EXPECT_GE(link->height(), link->heightForWidth(link->width()));
 }
 
 TEST_F(MainWindowTest, TimerStaysOffUnlessBothFlagsAreSet) {
