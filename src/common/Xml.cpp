@@ -43,16 +43,39 @@ QByteArray asParsed(const QByteArray& bytes, pugi::xml_encoding encoding) {
     default:
         return bytes;
     }
-    QStringDecoder decoder(*from);
+    // pugixml keeps a byte order mark in its copy, so it counts here too.
+    QStringDecoder decoder(*from, QStringConverter::Flag::ConvertInitialBom);
     return QString(decoder(bytes)).toUtf8();
 }
 
+// Lines end at LF, CR LF or a lone CR, as XML counts them.
 int lineOfOffset(const QByteArray& original, pugi::xml_encoding encoding, std::ptrdiff_t offset) {
     if (offset < 0)
         return 1;
     const QByteArray bytes = asParsed(original, encoding);
     const auto end = std::min<qsizetype>(offset, bytes.size());
-    return static_cast<int>(std::count(bytes.constBegin(), bytes.constBegin() + end, '\n')) + 1;
+    int line = 1;
+    for (qsizetype i = 0; i < end; ++i) {
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n')))
+            ++line;
+    }
+    return line;
+}
+
+// pugixml knows UTF-8, UTF-16, UTF-32 and ISO-8859-1 only and takes any other 8-bit document
+// for UTF-8, so a character such as an "é" of a windows-1252 file would be lost. Such a
+// document is decoded here as the conforming reader decoded it; nothing when pugixml's own
+// reading is right.
+std::optional<QByteArray> asUtf8WhenDeclaredOtherwise(const QByteArray& bytes, const QString& declared) {
+    if (declared.isEmpty() || QStringConverter::encodingForData(bytes.left(4), u'<'))
+        return std::nullopt; // no declaration, or a byte order mark or UTF-16/32 pattern decides
+    const QByteArray name = declared.toLatin1();
+    if (QStringConverter::encodingForName(name.constData()) == QStringConverter::Utf8)
+        return std::nullopt;
+    QStringDecoder decoder(name.constData());
+    if (!decoder.isValid())
+        return std::nullopt;
+    return QString(decoder(bytes)).toUtf8();
 }
 
 // QString::fromUtf8 drops a leading U+FEFF as a byte-order mark; in a value it is text.
@@ -87,13 +110,17 @@ void appendText(pugi::xml_node node, QString& out) {
 
 // pugixml accepts some documents that XML 1.0 refuses (a stray "&", "<" in an attribute
 // value, undefined entities, a late declaration...), so a conforming reader checks first.
-// It also bounds the nesting and the expansion of internal entities.
-void checkWellFormed(const QByteArray& bytes, const QString& fileName) {
+// It also bounds the nesting and the expansion of internal entities. Gives the encoding the
+// declaration names (empty without one).
+QString checkWellFormed(const QByteArray& bytes, const QString& fileName) {
     QXmlStreamReader reader(bytes);
     reader.setEntityExpansionLimit(kMaxEntityExpansion);
     int depth = 0;
+    QString declaredEncoding;
     while (!reader.atEnd()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartDocument)
+            declaredEncoding = reader.documentEncoding().toString();
         if (token == QXmlStreamReader::StartElement && ++depth > kMaxDepth)
             throw XmlParseError(fileName, static_cast<int>(reader.lineNumber()),
                                 QStringLiteral("elements nested deeper than %1 levels").arg(kMaxDepth));
@@ -103,6 +130,7 @@ void checkWellFormed(const QByteArray& bytes, const QString& fileName) {
     if (reader.hasError())
         throw XmlParseError(fileName, static_cast<int>(qMax<qint64>(1, reader.lineNumber())),
                             reader.errorString());
+    return declaredEncoding;
 }
 
 void refuseInValue(const QString& text) {
@@ -132,12 +160,15 @@ struct ByteWriter : pugi::xml_writer {
 
 void parse(pugi::xml_document& doc, const QByteArray& bytes, const QString& fileName) {
     doc.reset();
-    checkWellFormed(bytes, fileName);
-    const pugi::xml_parse_result result = doc.load_buffer(
-        bytes.constData(), static_cast<size_t>(bytes.size()), kParseOptions, pugi::encoding_auto);
+    const std::optional<QByteArray> utf8 =
+        asUtf8WhenDeclaredOtherwise(bytes, checkWellFormed(bytes, fileName));
+    const QByteArray& input = utf8 ? *utf8 : bytes;
+    const pugi::xml_parse_result result =
+        doc.load_buffer(input.constData(), static_cast<size_t>(input.size()), kParseOptions,
+                        utf8 ? pugi::encoding_utf8 : pugi::encoding_auto);
     if (!result) {
         doc.reset();
-        throw XmlParseError(fileName, lineOfOffset(bytes, result.encoding, result.offset),
+        throw XmlParseError(fileName, lineOfOffset(input, result.encoding, result.offset),
                             fromUtf8(result.description()));
     }
 }

@@ -214,6 +214,105 @@ TEST(XmlTest, Utf16ErrorsNameTheLineOfTheText) {
     }
 }
 
+// A NUL in a name passes the conforming reader and is refused by pugixml alone, which counts its
+// position in its own UTF-8 copy of the document.
+struct PugixmlOnlyError {
+    const char* name;
+    QString text;
+    int line;
+};
+
+class PugixmlOnlyErrorTest : public ::testing::TestWithParam<PugixmlOnlyError> {};
+
+TEST_P(PugixmlOnlyErrorTest, NamesTheLineInEveryEncoding) {
+    const PugixmlOnlyError& c = GetParam();
+    const std::pair<const char*, QByteArray> encodings[] = {
+        {"UTF-8", c.text.toUtf8()},
+        {"UTF-8 with BOM", QByteArray("\xEF\xBB\xBF") + c.text.toUtf8()},
+        {"UTF-16LE", utf16(c.text, true)},
+        {"UTF-16BE", utf16(c.text, false)},
+    };
+    for (const auto& [encoding, bytes] : encodings) {
+        pugi::xml_document doc;
+        try {
+            xml::parse(doc, bytes, QStringLiteral("var.xml"));
+            ADD_FAILURE() << encoding << ": accepted";
+        } catch (const XmlParseError& e) {
+            EXPECT_EQ(e.line(), c.line) << encoding << ": " << e.what();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PugixmlOnlyErrorTest,
+    ::testing::Values(
+        PugixmlOnlyError{"NulInAttributeName",
+                         QStringLiteral("<R>\n<row A") + QChar(0) + QStringLiteral("B=\"1\"/>\n</R>"), 2},
+        PugixmlOnlyError{"NulAtTheEndOfALine",
+                         QStringLiteral("<R>\n<row \u00E9\u00E9A=\"1\" B") + QChar(0) +
+                             QStringLiteral("\n=\"1\"/>\n</R>"),
+                         2},
+        PugixmlOnlyError{
+            "NulBeforeLineBreak",
+            QStringLiteral("<R>\n<row\n\u20AC=\"1\" C") + QChar(0) + QStringLiteral("=\"2\"/>\n</R>"), 3},
+        PugixmlOnlyError{"CrLineEnds",
+                         QStringLiteral("<R>\r<A/>\r<row A") + QChar(0) + QStringLiteral("B=\"1\"/>\r</R>"),
+                         3},
+        PugixmlOnlyError{
+            "CrLfLineEnds",
+            QStringLiteral("<R>\r\n<A/>\r\n<row A") + QChar(0) + QStringLiteral("B=\"1\"/>\r\n</R>"), 3}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Files declared in an 8-bit encoding were taken before the conforming reader checked first,
+// and still are, with their characters read as declared.
+struct DeclaredEncoding {
+    const char* name;
+    const char* encoding;
+    QByteArray text; // the bytes of "café €" in that encoding
+    QString expected;
+};
+
+class DeclaredEncodingTest : public ::testing::TestWithParam<DeclaredEncoding> {};
+
+QByteArray declaredAs(const char* encoding, const QByteArray& body) {
+    return QByteArray("<?xml version=\"1.0\" encoding=\"") + encoding + "\"?>\n" + body;
+}
+
+TEST_P(DeclaredEncodingTest, IsReadAsDeclaredAndErrorsNameTheLine) {
+    const DeclaredEncoding& c = GetParam();
+    pugi::xml_document doc;
+    ASSERT_NO_THROW(xml::parse(doc, declaredAs(c.encoding, "<R>\n<A>" + c.text + "</A>\n</R>"),
+                               QStringLiteral("var.xml")));
+    EXPECT_EQ(xml::childText(xml::topLevelElement(doc, "R"), "A"), c.expected);
+
+    // Line 4: once refused by the conforming reader, once by pugixml alone.
+    for (const QByteArray& broken :
+         {QByteArray("<R>\n<A>" + c.text + "</A>\n<B>a & b</B>\n</R>"),
+          QByteArray("<R>\n<A>") + c.text + "</A>\n<row A" + '\0' + "B=\"1\"/>\n</R>"}) {
+        try {
+            xml::parse(doc, declaredAs(c.encoding, broken), QStringLiteral("var.xml"));
+            ADD_FAILURE() << "accepted";
+        } catch (const XmlParseError& e) {
+            EXPECT_EQ(e.line(), 4) << e.what();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, DeclaredEncodingTest,
+    ::testing::Values(
+        DeclaredEncoding{"Utf8", "UTF-8", "caf\xC3\xA9 \xE2\x82\xAC", QStringLiteral("caf\u00E9 \u20AC")},
+        DeclaredEncoding{"Utf8LowerCase", "utf-8", "caf\xC3\xA9 \xE2\x82\xAC",
+                         QStringLiteral("caf\u00E9 \u20AC")},
+        DeclaredEncoding{"Iso88591", "ISO-8859-1", "caf\xE9 \x80", QStringLiteral("caf\u00E9 \u0080")},
+        DeclaredEncoding{"Iso88591Alias", "ISO_8859-1", "caf\xE9 \x80", QStringLiteral("caf\u00E9 \u0080")},
+        DeclaredEncoding{"Latin1", "latin1", "caf\xE9 \x80", QStringLiteral("caf\u00E9 \u0080")},
+        DeclaredEncoding{"Windows1252", "windows-1252", "caf\xE9 \x80", QStringLiteral("caf\u00E9 \u20AC")},
+        DeclaredEncoding{"Cp1252", "cp1252", "caf\xE9 \x80", QStringLiteral("caf\u00E9 \u20AC")},
+        DeclaredEncoding{"Iso885915", "ISO-8859-15", "caf\xE9 \xA4", QStringLiteral("caf\u00E9 \u20AC")},
+        DeclaredEncoding{"Ascii", "US-ASCII", "cafe E", QStringLiteral("cafe E")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(XmlTest, WrittenTextReadsBackIdentical) {
     // A value that starts with U+FEFF keeps it: it is text, not a byte-order mark.
     for (const QString& value : {QStringLiteral("a\rb\nc\td\r\n \u00E9<&>\"'"), QStringLiteral("\uFEFF"),
