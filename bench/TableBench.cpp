@@ -41,14 +41,23 @@ QString fullBlock() {
     return blockAsTabSeparated(fullTable(), CellBlock{1, kTranslateRowCount, ColDataType, ColMnemonic});
 }
 
-// Paste of 2000 x 7 cells into a shown grid, painted.
-void BM_PasteFullBlockShown(benchmark::State& state) {
+// A model shown in a table view of dialog size, painted once.
+struct ShownModel {
+    ShownModel() {
+        view.setModel(&model);
+        view.resize(800, 500);
+        view.show();
+        QApplication::processEvents();
+    }
     TranslateTableModel model;
     QTableView view;
-    view.setModel(&model);
-    view.resize(800, 500);
-    view.show();
-    QApplication::processEvents();
+};
+
+// Paste of 2000 x 7 cells into a shown grid, painted.
+void BM_PasteFullBlockShown(benchmark::State& state) {
+    ShownModel shown;
+    TranslateTableModel& model = shown.model;
+    QTableView& view = shown.view;
     const QString text = fullBlock();
     for (auto _ : state) {
         const PasteOutcome outcome =
@@ -82,12 +91,9 @@ BENCHMARK(BM_CsvExport)->Unit(benchmark::kMillisecond);
 
 // Undo of a 2000-row paste into a shown grid, painted.
 void BM_UndoFullPaste(benchmark::State& state) {
-    TranslateTableModel model;
-    QTableView view;
-    view.setModel(&model);
-    view.resize(800, 500);
-    view.show();
-    QApplication::processEvents();
+    ShownModel shown;
+    TranslateTableModel& model = shown.model;
+    QTableView& view = shown.view;
     const TranslateTable pasted = fullTable();
     QUndoStack stack;
     for (auto _ : state) {
@@ -105,12 +111,9 @@ void BM_OpenFullFile(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("var.xml"));
     writeTranslateTableFile(fullTable(), path);
-    TranslateTableModel model;
-    QTableView view;
-    view.setModel(&model);
-    view.resize(800, 500);
-    view.show();
-    QApplication::processEvents();
+    ShownModel shown;
+    TranslateTableModel& model = shown.model;
+    QTableView& view = shown.view;
     for (auto _ : state) {
         model.loadFile(path);
         view.viewport()->repaint();
