@@ -207,6 +207,32 @@ TEST_F(EnableFunctionsDialogTest, CancelAndTheCloseBoxDiscardTheEdits) {
     }
 }
 
+TEST_F(EnableFunctionsDialogTest, LeavingAsksOnlyAfterAnEditAndNoKeepsTheEdits) {
+    const QByteArray content = savedXml(QStringLiteral("NNNNNNNNNNN"));
+    open(content);
+    button("Btn_Cancel")->click(); // nothing changed: closes at once
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(world.dialogs.questions.isEmpty());
+
+    const std::function<void()> leavers[] = {[this] { button("Btn_Cancel")->click(); },
+                                             [this] { dialog->close(); },
+                                             [this] {
+                                                 QTest::keyClick(button("Btn_Cancel"), Qt::Key_Escape);
+                                             }};
+    for (const auto& leave : leavers) {
+        open(content);
+        grid()->setCurrentIndex(at(4, ColEnable));
+        QTest::keyClick(grid(), Qt::Key_Space);
+        world.dialogs.questions.clear();
+        world.dialogs.answers.push_back(false); // no, keep editing
+        leave();
+        EXPECT_EQ(world.dialogs.questions, QStringList{world.state.Texts[316]});
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(ticks(), QStringLiteral("NNNYNNNNNNN"));
+        dialog->reject();
+    }
+}
+
 TEST_F(EnableFunctionsDialogTest, AFileThatIsNotWellFormedShowsTheDefaultsAndIsKeptAsBad) {
     open(savedXml(QStringLiteral("NNNNNNNNNNN")));
     dialog->reject();
