@@ -14,9 +14,7 @@ namespace {
 
 QString listed(const QString& heading, const QStringList& lines, const TextTable& texts, int shown) {
     QStringList parts{heading};
-    parts += lines.mid(0, shown);
-    if (lines.size() > shown)
-        parts.append(texts[added::AnalysisMoreLines].arg(QString::number(lines.size() - shown)));
+    parts += atMostLines(lines, texts, shown);
     return parts.join(QLatin1Char('\n'));
 }
 

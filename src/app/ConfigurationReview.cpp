@@ -131,9 +131,7 @@ QStringList updateProblemLines(const ConfigurationReview& review) {
 
 QString updateQuestionText(const QStringList& lines, const TextTable& texts, int shown) {
     QStringList parts{texts[added::AnalysisUpdateProblems]};
-    parts += lines.mid(0, shown);
-    if (lines.size() > shown)
-        parts.append(texts[added::AnalysisMoreLines].arg(QString::number(lines.size() - shown)));
+    parts += atMostLines(lines, texts, shown);
     parts.append(QString());
     parts.append(texts[added::AnalysisWriteAnyway]);
     return parts.join(QLatin1Char('\n'));

@@ -92,10 +92,8 @@ int importTable(const QStringList& args) {
     try {
         const CsvImport imported = translateTableFromCsv(readWholeFile(file), englishTexts());
         if (!imported.passed()) {
-            for (const CsvFailure& failure : imported.failures)
-                printErr(failure.line > 0
-                             ? QStringLiteral("%1:%2: %3").arg(file).arg(failure.line).arg(failure.message)
-                             : QStringLiteral("%1: %2").arg(file, failure.message));
+            for (const QString& line : imported.failureLines(file))
+                printErr(line);
             return kExitCheckFailed;
         }
         TranslateTable table;

@@ -3,6 +3,7 @@
 #include "common/Errors.h"
 #include "common/FileIo.h"
 #include "common/TextRules.h"
+#include "lang/AddedTexts.h"
 #include "lang/DefaultTexts.h"
 
 #include <QDir>
@@ -185,6 +186,13 @@ const TextTable& englishTexts() {
         return t;
     }();
     return table;
+}
+
+QStringList atMostLines(const QStringList& lines, const TextTable& texts, int shown) {
+    QStringList kept = lines.mid(0, shown);
+    if (lines.size() > shown)
+        kept.append(texts[added::AnalysisMoreLines].arg(QString::number(lines.size() - shown)));
+    return kept;
 }
 
 } // namespace zz

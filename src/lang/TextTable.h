@@ -73,4 +73,8 @@ LanguageLoadResult LoadLanguage(TextTable& table, const QString& languageDir, QS
 // The built-in English texts, built once: for messages that are always English (the command line).
 const TextTable& englishTexts();
 
+// At most `shown` of `lines`, then a line saying how many more there are, so that a message
+// box listing them stays on the screen.
+QStringList atMostLines(const QStringList& lines, const TextTable& texts, int shown);
+
 } // namespace zz

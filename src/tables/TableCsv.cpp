@@ -250,4 +250,13 @@ CsvImport translateTableFromCsv(const QByteArray& bytes, const TextTable& texts)
     return result;
 }
 
+QStringList CsvImport::failureLines(const QString& file) const {
+    QStringList lines;
+    for (const CsvFailure& failure : failures)
+        lines.append(failure.line > 0
+                         ? QStringLiteral("%1:%2: %3").arg(file).arg(failure.line).arg(failure.message)
+                         : QStringLiteral("%1: %2").arg(file, failure.message));
+    return lines;
+}
+
 } // namespace zz

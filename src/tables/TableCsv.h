@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <optional>
 
@@ -35,6 +36,9 @@ struct CsvImport {
     QVector<CsvFailure> failures; // every failure; the rows are only usable when there is none
 
     bool passed() const { return failures.isEmpty(); }
+
+    // Each failure as FILE:LINE: message (FILE: message when it has no line), in file order.
+    QStringList failureLines(const QString& file) const;
 };
 
 // Reads a CSV file of the table: comma, semicolon or tab as delimiter (found from the first

@@ -28,6 +28,9 @@ namespace {
 // Enough to undo a working session; each step shares the rows it did not change.
 constexpr int kUndoLimit = 200;
 
+// As many failing rows as a message box shows on a small screen.
+constexpr int kFailureLinesShown = 20;
+
 const QString kCsvFilter = QStringLiteral("CSV (*.csv);;* (*)");
 
 QAction* makeAction(QObject* parent, const QString& objectName, const QList<QKeySequence>& keys) {
@@ -284,14 +287,9 @@ void TranslateGrid::importCsv() {
         return;
     }
     if (!imported.passed()) {
-        // Every failing row at once, each with its line, as FILE:LINE: message.
-        const QString name = QFileInfo(path).fileName();
-        QStringList lines;
-        for (const CsvFailure& failure : imported.failures)
-            lines.append(failure.line > 0
-                             ? QStringLiteral("%1:%2: %3").arg(name).arg(failure.line).arg(failure.message)
-                             : QStringLiteral("%1: %2").arg(name, failure.message));
-        m_context.dialogs.showError(window(), lines.join(u'\n'));
+        // The failing rows at once, each with its line; a long list ends in "and N more".
+        const QStringList lines = imported.failureLines(QFileInfo(path).fileName());
+        m_context.dialogs.showError(window(), atMostLines(lines, texts(), kFailureLinesShown).join(u'\n'));
         return;
     }
     TranslateTable after;

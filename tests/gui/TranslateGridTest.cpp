@@ -199,6 +199,23 @@ TEST_F(TranslateGridTest, ImportReportsEveryFailingLineOrReplacesTheTableUndoabl
     EXPECT_EQ(cell(2, ColMnemonic), QStringLiteral(" coil "));
 }
 
+TEST_F(TranslateGridTest, AnImportWithManyFailingRowsListsTwentyThenHowManyMore) {
+    QByteArray csv;
+    for (int i = 0; i < 25; ++i)
+        csv += "3,300,0,1,0,10,x\n";
+    const QString bad = world.path(QStringLiteral("many.csv"));
+    test::writeFile(bad, csv);
+    files.names.push_back(bad);
+    dialog->findChild<FlatButton*>(QStringLiteral("Btn_ImportCsv"))->click();
+    ASSERT_EQ(world.dialogs.errors.size(), 1);
+    const QStringList lines = world.dialogs.errors.first().split(u'\n');
+    ASSERT_EQ(lines.size(), 21);
+    EXPECT_TRUE(lines[19].startsWith(QStringLiteral("many.csv:20: Error in Row 20!!")))
+        << lines[19].toStdString();
+    EXPECT_EQ(lines[20], QStringLiteral("and 5 more"));
+    EXPECT_EQ(cell(1, ColMnemonic), QStringLiteral("boiler"));
+}
+
 TEST_F(TranslateGridTest, ExportWritesTheTableProperAsCsv) {
     const QString out = world.path(QStringLiteral("out.csv"));
     files.names.push_back(out);
