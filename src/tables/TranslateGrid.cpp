@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "common/Errors.h"
 #include "common/FileIo.h"
+#include "common/TextRules.h"
 #include "lang/AddedTexts.h"
 #include "lang/TextTable.h"
 #include "tables/TableCsv.h"
@@ -18,6 +19,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMetaProperty>
 #include <QUndoStack>
 #include <algorithm>
 
@@ -313,6 +315,20 @@ void TranslateGrid::exportCsv() {
 }
 
 void TranslateGrid::commitData(QWidget* editor) {
+    if (m_refusingEdit)
+        return;
+    // A typed text the table file cannot hold never reaches the table.
+    const QVariant typed = editor ? editor->metaObject()->userProperty().read(editor) : QVariant();
+    if (typed.typeId() == QMetaType::QString && firstCharacterXmlCannotCarry(typed.toString()) >= 0) {
+        // The editor covers its cell; the current cell may already have moved on.
+        const QModelIndex cell = toSource(indexAt(editor->geometry().center()));
+        m_refusingEdit = true;
+        m_context.dialogs.showError(window(), texts()[added::CellCharacterNotSaved].arg(
+                                                  QString::number(cell.row() + 1),
+                                                  texts()[kTranslateFirstHeaderText + cell.column()]));
+        m_refusingEdit = false;
+        return;
+    }
     const TranslateTable before = m_source->table();
     TableGrid::commitData(editor);
     if (!sameCells(before, m_source->table()))

@@ -76,6 +76,8 @@ private:
     TranslateTableModel* m_source;
     QUndoStack* m_undo;
     FileChooser* m_files = nullptr;
+    // The refusal box takes the focus from the editor, which then commits again.
+    bool m_refusingEdit = false;
     QAction* m_copy;
     QAction* m_cut;
     QAction* m_paste;

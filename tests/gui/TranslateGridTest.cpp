@@ -1,6 +1,7 @@
 #include "tables/TranslateGrid.h"
 
 #include "app/Workspace.h"
+#include "lang/AddedTexts.h"
 #include "support/GuiFakes.h"
 #include "support/TestFiles.h"
 #include "tables/TranslateTable.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QLineEdit>
 #include <QTest>
 #include <QUndoStack>
 #include <gtest/gtest.h>
@@ -111,6 +113,21 @@ TEST_F(TranslateGridTest, ATypedCellIsOneUndoStepAndEnterMovesDown) {
     EXPECT_EQ(grid()->undoStack()->count(), 1);
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(cell(1, ColMnemonic), QStringLiteral("boiler"));
+}
+
+TEST_F(TranslateGridTest, ATypedCharacterTheFileCannotHoldIsRefusedAndTheCellKept) {
+    goTo(1, ColMnemonic);
+    key(Qt::Key_F2);
+    auto* editor = qobject_cast<QLineEdit*>(grid()->indexWidget(model()->index(0, ColMnemonic)));
+    ASSERT_NE(editor, nullptr);
+    editor->setText(QStringLiteral("pu") + QChar(0x01) + QStringLiteral("mp"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    ASSERT_TRUE(test::waitUntil([this] { return !world.dialogs.errors.isEmpty(); }));
+    EXPECT_EQ(world.dialogs.errors,
+              QStringList{world.state.Texts[added::CellCharacterNotSaved].arg(
+                  QStringLiteral("1"), world.state.Texts[kTranslateFirstHeaderText + ColMnemonic])});
+    EXPECT_EQ(cell(1, ColMnemonic), QStringLiteral("boiler"));
+    EXPECT_EQ(grid()->undoStack()->count(), 0);
 }
 
 TEST_F(TranslateGridTest, SeveralRowsAreDeletedAfterOneQuestionAndInsertedAtOnce) {
