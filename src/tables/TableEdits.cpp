@@ -96,6 +96,34 @@ PasteOutcome pasteTabSeparated(const TranslateTable& table, QStringView text, Ta
     return outcome;
 }
 
+PasteOutcome pasteOntoSelection(const TranslateTable& table, QStringView text, TableCell at,
+                                const QVector<TableCell>& selection, const TextTable& texts) {
+    const std::optional<QVector<QStringList>> split = splitTabSeparated(text);
+    const QVector<QStringList> records = split ? *split : splitLiterally(text);
+    if (selection.size() <= 1 || records.size() != 1 || records.front().size() != 1)
+        return pasteTabSeparated(table, text, at, texts);
+
+    const QString& value = records.front().front();
+    PasteOutcome outcome{std::nullopt, table, CellBlock{kTranslateRowCount, 1, ColMnemonic, ColDataType},
+                         true};
+    for (const TableCell& cell : selection) {
+        if (!isRowNumber(cell.row) || !isFieldColumn(cell.column))
+            continue;
+        if (firstCharacterXmlCannotCarry(value) >= 0) {
+            outcome.refusal = texts[added::CellCharacterNotSaved].arg(
+                QString::number(cell.row), texts[kTranslateFirstHeaderText + cell.column]);
+            outcome.table = table;
+            return outcome;
+        }
+        outcome.table.setCell(cell.row, cell.column,
+                              cell.column == ColDataType ? dataTypeCellOf(value) : value);
+        CellBlock& box = outcome.block;
+        box = CellBlock{std::min(box.firstRow, cell.row), std::max(box.lastRow, cell.row),
+                        std::min(box.firstColumn, cell.column), std::max(box.lastColumn, cell.column)};
+    }
+    return outcome;
+}
+
 void clearCells(TranslateTable& table, const QVector<TableCell>& cells) {
     for (const TableCell& cell : cells) {
         if (isRowNumber(cell.row) && isFieldColumn(cell.column))

@@ -41,6 +41,8 @@ struct PasteOutcome {
     std::optional<QString> refusal;
     TranslateTable table;
     CellBlock block;
+    // One value went into every selected cell; the selection stays as it was.
+    bool filledSelection = false;
 };
 
 // Puts tab-separated `text` into a copy of `table`, its first field at `at`. A data type may be
@@ -49,6 +51,11 @@ struct PasteOutcome {
 // character the table file cannot hold. Text whose quotes do not close is taken literally.
 PasteOutcome pasteTabSeparated(const TranslateTable& table, QStringView text, TableCell at,
                                const TextTable& texts);
+
+// As pasteTabSeparated, except that a single value pasted while several cells are selected goes
+// into every one of them, as spreadsheets do; the block is then the selection's bounding box.
+PasteOutcome pasteOntoSelection(const TranslateTable& table, QStringView text, TableCell at,
+                                const QVector<TableCell>& selection, const TextTable& texts);
 
 // Empties the given cells; column 0 and cells outside the grid are left alone.
 void clearCells(TranslateTable& table, const QVector<TableCell>& cells);

@@ -214,8 +214,9 @@ void TranslateGrid::pasteClipboard() {
     const TableCell at = currentCell();
     if (at.row == 0)
         return;
+    const QVector<TableCell> selection = selectedCells();
     const PasteOutcome outcome =
-        pasteTabSeparated(m_source->table(), QGuiApplication::clipboard()->text(), at, texts());
+        pasteOntoSelection(m_source->table(), QGuiApplication::clipboard()->text(), at, selection, texts());
     if (outcome.refusal) {
         m_context.dialogs.showError(window(), *outcome.refusal);
         return;
@@ -224,7 +225,8 @@ void TranslateGrid::pasteClipboard() {
         return;
     if (!sameCells(outcome.table, m_source->table()))
         change(outcome.table, texts()[added::GridPaste]);
-    selectBlock(outcome.block);
+    if (!outcome.filledSelection)
+        selectBlock(outcome.block);
 }
 
 void TranslateGrid::clearSelection() {

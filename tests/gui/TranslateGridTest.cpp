@@ -75,6 +75,27 @@ TEST_F(TranslateGridTest, APastedBlockLandsAtTheCurrentCellAndCopiesBackTheSame)
               QStringLiteral("Holding Register\t7\t8\nInput Status\t9\t10\n"));
 }
 
+TEST_F(TranslateGridTest, OneValuePastedOntoASelectionFillsItInOneUndoStep) {
+    QGuiApplication::clipboard()->setText(QStringLiteral("pump\n"));
+    selectRows(1, 2);
+    grid()->selectionModel()->select(model()->index(3, ColMnemonic), QItemSelectionModel::Select);
+    grid()->selectionModel()->select(
+        QItemSelection(model()->index(0, ColDataType), model()->index(1, ColMnemonic)),
+        QItemSelectionModel::Deselect);
+    grid()->selectionModel()->select(
+        QItemSelection(model()->index(0, ColMnemonic), model()->index(1, ColMnemonic)),
+        QItemSelectionModel::Select);
+    key(Qt::Key_V, Qt::ControlModifier);
+    for (int row : {1, 2, 4})
+        EXPECT_EQ(cell(row, ColMnemonic), QStringLiteral("pump")) << row;
+    EXPECT_EQ(cell(3, ColMnemonic), QString());
+    EXPECT_EQ(cell(1, ColNPoint), QStringLiteral("10"));
+    EXPECT_EQ(grid()->selectionModel()->selectedIndexes().size(), 3);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(cell(1, ColMnemonic), QStringLiteral("boiler"));
+    EXPECT_EQ(cell(4, ColMnemonic), QString());
+}
+
 TEST_F(TranslateGridTest, PasteBeyondRow2000IsRefusedAndNothingChanges) {
     QGuiApplication::clipboard()->setText(QStringLiteral("a\nb\nc\n"));
     goTo(1999, ColMnemonic);

@@ -85,6 +85,47 @@ TEST(TableEditsTest, PasteBeyondTheGridOrWithABadCharacterChangesNothing) {
     }
 }
 
+TEST(TableEditsTest, OneValuePastedOntoSeveralSelectedCellsFillsEachOfThem) {
+    const TranslateTable table = numberedTable(3);
+    const QVector<TableCell> selection{{1, ColDataType}, {3, ColDataType}, {2, ColNPoint}};
+    struct Case {
+        QString text;
+        QString dataType; // of rows 1 and 3
+        QString nPoint;   // of row 2
+    };
+    const Case cases[] = {
+        {QStringLiteral("3\n"), QStringLiteral("Holding Register"), QStringLiteral("3")},
+        {QStringLiteral(" 7 "), QStringLiteral(" 7 "), QStringLiteral(" 7 ")},
+        {QStringLiteral("\"a\tb\""), QStringLiteral("a\tb"), QStringLiteral("a\tb")},
+    };
+    for (const Case& c : cases) {
+        const PasteOutcome pasted =
+            pasteOntoSelection(table, c.text, selection.front(), selection, englishTexts());
+        ASSERT_FALSE(pasted.refusal) << c.text.toStdString();
+        EXPECT_EQ(pasted.table.cell(1, ColDataType), c.dataType);
+        EXPECT_EQ(pasted.table.cell(3, ColDataType), c.dataType);
+        EXPECT_EQ(pasted.table.cell(2, ColNPoint), c.nPoint);
+        EXPECT_EQ(pasted.table.cell(2, ColDataType), table.cell(2, ColDataType));
+        EXPECT_EQ(pasted.block, (CellBlock{1, 3, ColDataType, ColNPoint}));
+        EXPECT_TRUE(pasted.filledSelection);
+    }
+
+    // Anything but one value is a block from the current cell; a bad character changes nothing.
+    const PasteOutcome block = pasteOntoSelection(table, QStringLiteral("x\ty\n"), TableCell{2, ColAddress},
+                                                  selection, englishTexts());
+    EXPECT_EQ(block.table.cell(2, ColAddress), QStringLiteral("x"));
+    EXPECT_EQ(block.table.cell(2, ColNPoint), QStringLiteral("y"));
+    EXPECT_EQ(block.table.cell(1, ColDataType), table.cell(1, ColDataType));
+    EXPECT_FALSE(block.filledSelection);
+    const PasteOutcome refused =
+        pasteOntoSelection(table, QStringLiteral("b\x01"), selection.front(), selection, englishTexts());
+    ASSERT_TRUE(refused.refusal);
+    EXPECT_EQ(
+        *refused.refusal,
+        QStringLiteral("Row 1, Data Type: the text holds a character that the table file cannot hold."));
+    EXPECT_TRUE(sameCells(refused.table, table));
+}
+
 TEST(TableEditsTest, TextWithAnOpenQuoteIsPastedLiterally) {
     const PasteOutcome pasted = pasteTabSeparated(TranslateTable(), QStringLiteral("\"half\tx\r\nnext"),
                                                   TableCell{1, ColAddress}, englishTexts());
