@@ -16,6 +16,8 @@ const std::vector<AddedText>& addedTexts() {
         {added::FileUnreadableReplacedOnSave, u"The file could not be read, so nothing is taken from it and "
                                               u"the defaults are shown. Saving replaces "
                                               u"it. "},
+        {added::ParGenFieldCannotBeHeld,
+         u"%1: the text holds a character that the communication parameters file cannot hold."},
         {added::SettingsUnreadable,
          u"The settings file could not be read, so the default settings are used. They replace it when the "
          u"settings are saved. "},

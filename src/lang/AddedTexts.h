@@ -11,6 +11,7 @@ inline constexpr int SettingsNotSaved = 613;
 inline constexpr int LanguageFileUnreadable = 614;
 inline constexpr int SettingsUnreadable = 615;
 inline constexpr int FileUnreadableReplacedOnSave = 616;
+inline constexpr int ParGenFieldCannotBeHeld = 617; // %1 the field's caption
 
 // 620-629: main window and configurations
 inline constexpr int TranslateTableFlagUnreadable = 620;

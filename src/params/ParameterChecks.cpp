@@ -2,6 +2,8 @@
 
 #include "common/TextRules.h"
 
+#include <algorithm>
+
 namespace zz {
 
 namespace {
@@ -17,6 +19,14 @@ void checkBytes(const std::array<QString, 4>& bytes, int firstText, QList<int>& 
         if (!inRange(bytes[i], 255))
             failures.append(firstText + i);
     }
+}
+
+bool fileCannotHold(const QString& text) {
+    return firstCharacterXmlCannotCarry(text) >= 0;
+}
+
+bool fileCannotHold(const std::array<QString, 4>& bytes) {
+    return std::any_of(bytes.begin(), bytes.end(), [](const QString& b) { return fileCannotHold(b); });
 }
 
 // Only selected positions take part: a list without a selection matches neither rule.
@@ -64,6 +74,25 @@ QString nextByteField(QStringView objectName) {
             return QString::fromLatin1(kByteFieldChain[i + 1]);
     }
     return {};
+}
+
+std::optional<int> fieldTheFileCannotHold(const GeneralParameters& v) {
+    const std::pair<bool, int> fields[] = {
+        {fileCannotHold(v.ipAddress), kIpAddressCaption},
+        {fileCannotHold(v.subnetMask), kSubnetMaskCaption},
+        {fileCannotHold(v.gateway), kGatewayCaption},
+        {fileCannotHold(v.port), kPortCaption},
+        {fileCannotHold(v.ssid), kSsidCaption},
+        {fileCannotHold(v.password), kPasswordCaption},
+        {fileCannotHold(v.timeOut), kTimeOutCaption},
+        {fileCannotHold(v.idleTime), kIdleTimeCaption},
+        {fileCannotHold(v.timeBetweenBytes), kTimeBetweenBytesCaption},
+    };
+    for (const auto& [cannotHold, caption] : fields) {
+        if (cannotHold)
+            return caption;
+    }
+    return std::nullopt;
 }
 
 } // namespace zz

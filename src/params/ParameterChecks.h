@@ -28,6 +28,23 @@ std::optional<int> Controllo_Dati(const GeneralParameters& values);
 // The message index of every failing check, in check order.
 QList<int> failingChecks(const GeneralParameters& values);
 
+// String-table indices of the captions of the dialog's text fields.
+inline constexpr int kIpAddressCaption = 99;
+inline constexpr int kSubnetMaskCaption = 100;
+inline constexpr int kGatewayCaption = 101;
+inline constexpr int kPortCaption = 102;
+inline constexpr int kSsidCaption = 245;
+inline constexpr int kPasswordCaption = 246;
+inline constexpr int kTimeOutCaption = 112;
+inline constexpr int kIdleTimeCaption = 114;
+inline constexpr int kTimeBetweenBytesCaption = 324;
+
+// The caption index of the first text field, in the dialog's order, that holds a character
+// ParGen.xml cannot hold; nothing when every value can be written. Unlike the value checks,
+// this looks at the fields the checks skip too (the gateway while it is off, SSID, Password),
+// since every value is written.
+std::optional<int> fieldTheFileCannotHold(const GeneralParameters& values);
+
 // The twelve byte fields in the order a typed dot moves through them: address, mask, gateway.
 inline constexpr std::array<const char*, 12> kByteFieldChain = {
     "E_ModbusTCPSlave_IP1",  "E_ModbusTCPSlave_IP2",  "E_ModbusTCPSlave_IP3",  "E_ModbusTCPSlave_IP4",

@@ -1,6 +1,7 @@
 #include "params/UParGen2.h"
 
 #include "common/Errors.h"
+#include "lang/AddedTexts.h"
 #include "params/ParGenFile.h"
 #include "params/ParameterChecks.h"
 #include "widgets/CategoryPanel.h"
@@ -454,6 +455,11 @@ bool TFParGen2::Controllo_Dati() {
 void TFParGen2::Btn_OKClick() {
     if (!Controllo_Dati())
         return;
+    if (const std::optional<int> caption = fieldTheFileCannotHold(currentValues())) {
+        const TextTable& texts = m_context.state.Texts;
+        m_context.dialogs.showError(this, texts[added::ParGenFieldCannotBeHeld].arg(texts[*caption]));
+        return;
+    }
     try {
         writeParGen(currentValues(), m_context.state.ParGenFile, m_keepBrokenFile);
     } catch (const Error& e) {

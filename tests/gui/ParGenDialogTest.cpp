@@ -357,6 +357,23 @@ TEST_F(ParGenDialogTest, GatewayLettersPassWhileTheBoxIsUnchecked) {
     EXPECT_EQ(elementsOf(saved())["TCP_GAT3"], QStringLiteral("abc"));
 }
 
+TEST_F(ParGenDialogTest, AGatewayCharacterTheFileCannotHoldIsRefusedNamingTheFieldAndNothingIsWritten) {
+    open();
+    control<QLineEdit>("E_ModbusTCPSlave_GAT2")->setText(QStringLiteral("1") + QChar(0x7));
+    click("Btn_OK");
+    EXPECT_EQ(
+        world.dialogs.errors,
+        QStringList{QStringLiteral(
+            "GATEWAY: the text holds a character that the communication parameters file cannot hold.")});
+    EXPECT_FALSE(QFileInfo::exists(file));
+    EXPECT_TRUE(dialog->isVisible());
+
+    control<QLineEdit>("E_ModbusTCPSlave_GAT2")->setText(QStringLiteral("1"));
+    click("Btn_OK");
+    EXPECT_EQ(world.dialogs.errors.size(), 1);
+    EXPECT_EQ(elementsOf(saved())["TCP_GAT2"], QStringLiteral("1"));
+}
+
 TEST_F(ParGenDialogTest, AnInvalidPortIsRefusedThenTheCorrectedValueIsSaved) {
     open();
     type("E_ModbusTCPSlave_IP4", QStringLiteral("77"));

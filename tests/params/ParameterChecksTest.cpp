@@ -159,6 +159,34 @@ struct FrameCase {
 };
 
 // The accepted character frames: 8N1, 8O1, 8E1, 8N2, 7O1, 7E1, 7N2, 7O2, 7E2.
+TEST(FieldTheFileCannotHoldTest, IsTheFirstInDialogOrderNamedByItsCaption) {
+    const QString bell = QStringLiteral("a") + QChar(0x7);
+    struct Case {
+        const char* name;
+        std::function<void(GeneralParameters&)> change;
+        std::optional<int> caption;
+    };
+    const Case cases[] = {
+        {"Defaults", [](V&) {}, std::nullopt},
+        {"TabsLineBreaksAndAccentsAreHeld", [](V& v) { v.ssid = qs("a\tb\r\nc\u00e9"); }, std::nullopt},
+        {"GatewayWhileOff", [&](V& v) { v.gateway[3] = bell; }, kGatewayCaption},
+        {"HiddenPassword", [&](V& v) { v.password = bell; }, kPasswordCaption},
+        {"LoneSurrogate", [](V& v) { v.timeBetweenBytes = QString(QChar(0xD800)); },
+         kTimeBetweenBytesCaption},
+        {"FirstInDialogOrder",
+         [&](V& v) {
+             v.timeOut = bell;
+             v.subnetMask[0] = bell;
+         },
+         kSubnetMaskCaption},
+    };
+    for (const Case& c : cases) {
+        V values;
+        c.change(values);
+        EXPECT_EQ(fieldTheFileCannotHold(values), c.caption) << c.name;
+    }
+}
+
 TEST(ParameterChecksFrameTest, EveryAcceptedFramePasses) {
     const FrameCase accepted[] = {
         {kEightDataBits, kOneStopBit, kParityNone},  {kEightDataBits, kOneStopBit, kParityOdd},
