@@ -34,6 +34,8 @@ void applyApplicationStyle(QApplication& app) {
     app.setApplicationDisplayName(QString());
     // Set once here, every window and message box shows it.
     QApplication::setWindowIcon(icons::application());
+    // Wayland ignores the window icon and takes the installed desktop entry's instead.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zevazerazu.Zevazerazu"));
 }
 
 QFont titleFont(int points) {

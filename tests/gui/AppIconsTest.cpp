@@ -93,6 +93,8 @@ TEST(AppIconsTest, EveryWindowAndMessageBoxCarriesTheApplicationIcon) {
     const QIcon appIcon = QApplication::windowIcon();
     ASSERT_FALSE(appIcon.isNull());
     EXPECT_TRUE(appIcon.availableSizes().isEmpty()) << "the drawn SVG, not a bitmap";
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("org.zevazerazu.Zevazerazu"))
+        << "the installed desktop entry, whose icon Wayland shows";
 
     test::GuiWorld world;
     TFZevazerazueFirmWare window(world.context, world.dir.path());
