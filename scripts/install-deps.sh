@@ -7,6 +7,8 @@ packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libpugixml-d
 packages+=(librsvg2-bin desktop-file-utils appstream dpkg-dev file)
 # The fuzz targets in tests/fuzz (scripts/fuzz.sh): clang and its libFuzzer.
 packages+=(clang libfuzzer-14-dev)
+# The SVG icon engine and image plugins (libqsvgicon.so, libqsvg.so) that draw the program's icons.
+packages+=(libqt6svg6)
 
 missing=()
 for p in "${packages[@]}"; do

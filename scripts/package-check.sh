@@ -19,3 +19,4 @@ done
 deb=$(ls -t "$build"/zevazerazu_*.deb | head -n 1)
 dpkg-deb --info "$deb"
 dpkg-deb -c "$deb"
+dpkg-deb -f "$deb" Depends | grep -q 'libqt6svg6' || { echo "the package does not depend on the SVG icon engine" >&2; exit 1; }

@@ -16,6 +16,7 @@
 #include "tables/UEnableFunctions.h"
 #include "tables/UTranslateTable_914.h"
 #include "update/UBootTCP.h"
+#include "widgets/AppIcons.h"
 #include "widgets/AppStyle.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/FlatButton.h"
@@ -24,7 +25,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPointer>
-#include <QStyle>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -48,9 +48,9 @@ QLabel* stepLabel(const QString& objectName, QWidget* parent) {
     return label;
 }
 
-FlatButton* iconButton(const QString& objectName, QStyle::StandardPixmap pixmap, QWidget* parent) {
+FlatButton* iconButton(const QString& objectName, const QIcon& icon, QWidget* parent) {
     auto* button = new FlatButton(objectName, parent);
-    button->setIcon(parent->style()->standardIcon(pixmap));
+    button->setIcon(icon);
     button->setIconSize(QSize(20, 20));
     return button;
 }
@@ -106,9 +106,9 @@ void TFZevazerazueFirmWare::buildControls() {
     m_LL_Update->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     connect(m_LL_Update, &QLabel::linkActivated, this,
             [this](const QString& link) { m_context.urls.open(link); });
-    m_Btn_Info = iconButton(QStringLiteral("Btn_Info"), QStyle::SP_MessageBoxInformation, this);
-    m_Btn_Opz = iconButton(QStringLiteral("Btn_Opz"), QStyle::SP_FileDialogDetailedView, this);
-    m_Btn_Close = iconButton(QStringLiteral("Btn_Close"), QStyle::SP_DialogCloseButton, this);
+    m_Btn_Info = iconButton(QStringLiteral("Btn_Info"), icons::information(), this);
+    m_Btn_Opz = iconButton(QStringLiteral("Btn_Opz"), icons::options(), this);
+    m_Btn_Close = iconButton(QStringLiteral("Btn_Close"), icons::close(), this);
     m_titleBand->addTrailingWidget(m_LL_Update, 1);
     m_titleBand->addTrailingWidget(m_Btn_Info);
     m_titleBand->addTrailingWidget(m_Btn_Opz);

@@ -1,5 +1,7 @@
 #include "widgets/AppStyle.h"
 
+#include "widgets/AppIcons.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QPalette>
@@ -30,6 +32,10 @@ void applyApplicationStyle(QApplication& app) {
     palette.setColor(QPalette::Link, kLinkColor);
     QApplication::setPalette(palette);
     app.setApplicationDisplayName(QString());
+    // Set once here, every window and message box shows it.
+    QApplication::setWindowIcon(icons::application());
+    // Wayland ignores the window icon and takes the installed desktop entry's instead.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zevazerazu.Zevazerazu"));
 }
 
 QFont titleFont(int points) {

@@ -22,8 +22,8 @@ inline const QColor kLinkColor{0, 0, 255};
 // Verdana 8 pt where the system has it, else the platform's sans-serif at the same size.
 QFont applicationFont();
 
-// The look every window shares: the font, the fill colour and a style that draws alike on
-// every platform.
+// The look every window shares: the font, the fill colour, a style that draws alike on
+// every platform and the program's icon.
 void applyApplicationStyle(QApplication& app);
 
 // A bold font `points` in size for titles.
