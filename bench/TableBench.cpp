@@ -1,3 +1,4 @@
+#include "TableFixtures.h"
 #include "lang/TextTable.h"
 #include "tables/TableCsv.h"
 #include "tables/TableEditCommand.h"
@@ -14,6 +15,7 @@
 namespace {
 
 using namespace zz;
+using zz::bench::fullTable;
 
 const TextTable& english() {
     static const TextTable texts = [] {
@@ -22,19 +24,6 @@ const TextTable& english() {
         return t;
     }();
     return texts;
-}
-
-TranslateTable fullTable() {
-    TranslateTable table;
-    for (int i = 0; i < kTranslateRowCount; ++i) {
-        TranslateRow row;
-        row.fields = {dataTypeTexts()[i % 4],           QString::number(1 + i % 247),
-                      QString::number(i * 7),           QString::number(1 + i % 13),
-                      QString::number(i * 3),           QString::number(1 + i % 100),
-                      QStringLiteral("point %1").arg(i)};
-        table.setRow(i + 1, row);
-    }
-    return table;
 }
 
 QString fullBlock() {

@@ -3,6 +3,7 @@
 #include "common/Errors.h"
 #include "common/FileIo.h"
 #include "common/TextRules.h"
+#include "common/XmlQuickCheck.h"
 
 #include <QStringDecoder>
 #include <QXmlStreamReader>
@@ -160,8 +161,11 @@ struct ByteWriter : pugi::xml_writer {
 
 void parse(pugi::xml_document& doc, const QByteArray& bytes, const QString& fileName) {
     doc.reset();
-    const std::optional<QByteArray> utf8 =
-        asUtf8WhenDeclaredOtherwise(bytes, checkWellFormed(bytes, fileName));
+    // The quick check settles the usual files (UTF-8, so no declared encoding to honour);
+    // every other document meets the conforming reader.
+    const QString declared =
+        isPlainWellFormedXml(bytes, kMaxDepth) ? QString() : checkWellFormed(bytes, fileName);
+    const std::optional<QByteArray> utf8 = asUtf8WhenDeclaredOtherwise(bytes, declared);
     const QByteArray& input = utf8 ? *utf8 : bytes;
     const pugi::xml_parse_result result =
         doc.load_buffer(input.constData(), static_cast<size_t>(input.size()), kParseOptions,
