@@ -1,6 +1,6 @@
+#include "TableFixtures.h"
 #include "common/Xml.h"
 #include "tables/TranslateTableFile.h"
-#include "TableFixtures.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -32,7 +32,9 @@ bool isXmlCharacter(char32_t u) {
 
 bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+               const auto lower = [](char c) {
+                   return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+               };
                return lower(x) == lower(y);
            });
 }
@@ -61,7 +63,8 @@ private:
     unsigned char peek() const { return *m_at; }
 
     bool startsWith(std::string_view s) const {
-        return static_cast<std::size_t>(m_end - m_at) >= s.size() && std::memcmp(m_at, s.data(), s.size()) == 0;
+        return static_cast<std::size_t>(m_end - m_at) >= s.size() &&
+               std::memcmp(m_at, s.data(), s.size()) == 0;
     }
 
     bool take(std::string_view s) {

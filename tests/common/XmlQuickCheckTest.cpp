@@ -38,12 +38,16 @@ INSTANTIATE_TEST_SUITE_P(
     Documents, XmlQuickCheckTest,
     ::testing::Values(
         // What the program writes, and what editors make of it.
-        QuickCase{"TableFile", "<TCP_TO_RTU><row DATA_TYPE=\"3\" MNEMONIC=\"a &amp; b &#13;\"/></TCP_TO_RTU>"
-                               "<!--SW_VERSION = 1.002-->"_b, true},
-        QuickCase{"DeclarationBomAndBlanks", "\xEF\xBB\xBF<?xml version='1.0' encoding='utf-8' standalone='no' ?>\r\n"
-                                             "<a x = '1'>\n <b>t\xC3\xA9xt]&gt;</b><c/> <![CDATA[<&]]></a >\n"_b, true},
-        QuickCase{"CommentsAndInstructionsAround", "<!-- - --><?pi data?><a><?xml-stylesheet x?><!----></a><?end?>"_b,
+        QuickCase{"TableFile",
+                  "<TCP_TO_RTU><row DATA_TYPE=\"3\" MNEMONIC=\"a &amp; b &#13;\"/></TCP_TO_RTU>"
+                  "<!--SW_VERSION = 1.002-->"_b,
                   true},
+        QuickCase{"DeclarationBomAndBlanks",
+                  "\xEF\xBB\xBF<?xml version='1.0' encoding='utf-8' standalone='no' ?>\r\n"
+                  "<a x = '1'>\n <b>t\xC3\xA9xt]&gt;</b><c/> <![CDATA[<&]]></a >\n"_b,
+                  true},
+        QuickCase{"CommentsAndInstructionsAround",
+                  "<!-- - --><?pi data?><a><?xml-stylesheet x?><!----></a><?end?>"_b, true},
         QuickCase{"CharacterReferences", "<a>&#x10FFFF;&#9;&#xd7ff;&apos;&quot;&lt;</a>"_b, true},
         QuickCase{"NestingAtTheBound", "<a><b><c/></b></a>"_b, true},
         QuickCase{"FourByteCharacter", "<a>\xF0\x9F\x98\x80</a>"_b, true},
@@ -66,8 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
         QuickCase{"DoubleHyphenInComment", "<a><!-- a -- b --></a>"_b, false},
         QuickCase{"CommentEndingInHyphen", "<a><!-- a ---></a>"_b, false},
         QuickCase{"MismatchedEndTag", "<a><b></a></b>"_b, false},
-        QuickCase{"UnclosedElement", "<a><b></b>"_b, false},
-        QuickCase{"TextAfterRoot", "<a/>x"_b, false},
+        QuickCase{"UnclosedElement", "<a><b></b>"_b, false}, QuickCase{"TextAfterRoot", "<a/>x"_b, false},
         QuickCase{"NoBlankBetweenAttributes", "<a x='1'y='2'/>"_b, false},
         QuickCase{"NameStartingWithDigit", "<1a/>"_b, false},
         QuickCase{"NestedDeeperThanTheBound", "<a><b><c><d/></c></b></a>"_b, false},

@@ -9,12 +9,21 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
+#include <mutex>
+#include <sys/stat.h>
+#include <thread>
 
 namespace zz {
 namespace {
@@ -374,6 +383,64 @@ TEST_F(MainWindowTest, StartupProblemsAreToldAndAFailedSaveIsShown) {
     window->close();
     ASSERT_EQ(world.dialogs.errors.size(), 1);
     EXPECT_TRUE(world.dialogs.errors[0].contains(QStringLiteral("Zevazerazu.xml")));
+}
+
+// A start-up that blocked on a file would hang the test run; this ends it with a clear message.
+class Watchdog {
+public:
+    Watchdog(int seconds, const char* what)
+        : m_thread([this, seconds, what] {
+            std::unique_lock lock(m_mutex);
+            if (!m_done.wait_for(lock, std::chrono::seconds(seconds), [this] { return m_finished; })) {
+                std::fprintf(stderr, "still blocked after %d s: %s\n", seconds, what);
+                std::_Exit(1);
+            }
+        }) {}
+    ~Watchdog() {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_finished = true;
+        }
+        m_done.notify_one();
+        m_thread.join();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_done;
+    bool m_finished = false;
+    std::thread m_thread;
+};
+
+TEST_F(MainWindowTest, AFifoAsTheSettingsOrLanguageFileIsToldAndNeverWaitedOn) {
+    struct Case {
+        const char* fifo;
+        QByteArray settings; // empty: none written
+    };
+    const Case cases[] = {
+        {"Zevazerazu.xml", {}},
+        {"LANGUAGE/Italiano.lng",
+         "<Conf_Settings><lastlang><language>Italiano</language></lastlang></Conf_Settings>"},
+    };
+    for (const Case& c : cases) {
+        test::GuiWorld fresh;
+        QDir().mkpath(fresh.path(QStringLiteral("LANGUAGE")));
+        if (!c.settings.isEmpty())
+            test::writeFile(fresh.path(QStringLiteral("Zevazerazu.xml")), c.settings);
+        const QString fifo = fresh.path(QString::fromUtf8(c.fifo));
+        ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0) << c.fifo;
+        {
+            const Watchdog watchdog(20, c.fifo);
+            TFZevazerazueFirmWare started(fresh.context, fresh.dir.path());
+            started.show();
+            EXPECT_TRUE(started.isVisible()) << c.fifo;
+            // The problems of the start-up are told once the window is up.
+            EXPECT_TRUE(test::waitUntil([&fresh] { return !fresh.dialogs.warnings.isEmpty(); })) << c.fifo;
+        }
+        ASSERT_EQ(fresh.dialogs.warnings.size(), 1) << c.fifo;
+        EXPECT_TRUE(fresh.dialogs.warnings[0].contains(QFileInfo(fifo).fileName()))
+            << fresh.dialogs.warnings[0].toStdString();
+    }
 }
 
 } // namespace
