@@ -18,6 +18,7 @@
 #include "update/UBootTCP.h"
 #include "widgets/AppIcons.h"
 #include "widgets/AppStyle.h"
+#include "widgets/ButtonShortcuts.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/FlatButton.h"
 
@@ -248,6 +249,7 @@ void TFZevazerazueFirmWare::Set_Lang() {
     m_Btn_Enable_Functions->setText(texts[24]);
     applyUpdateLinkText();
     applyConfigurationLabels();
+    assignAltShortcuts(this);
 }
 
 void TFZevazerazueFirmWare::applyUpdateLinkText() {
@@ -269,8 +271,12 @@ void TFZevazerazueFirmWare::Change_Language() {
     Set_Lang();
     for (LanguageAware* window :
          std::initializer_list<LanguageAware*>{m_newProject, m_openConf, m_parGen, m_softOptions, m_bootTcp,
-                                               m_translateTable, m_enableFunctions})
+                                               m_translateTable, m_enableFunctions}) {
         window->Set_Lang();
+        // A dialog open while the language changes gets the new captions' letters at once.
+        if (auto* widget = dynamic_cast<QWidget*>(window))
+            assignAltShortcuts(widget);
+    }
 }
 
 void TFZevazerazueFirmWare::showEvent(QShowEvent* event) {

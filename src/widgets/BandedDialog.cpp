@@ -1,6 +1,7 @@
 #include "widgets/BandedDialog.h"
 
 #include "widgets/AppStyle.h"
+#include "widgets/ButtonShortcuts.h"
 #include "widgets/FlatButton.h"
 #include "widgets/WindowFit.h"
 
@@ -43,6 +44,7 @@ FlatButton* BandedDialog::addBandButton(const QString& objectName, int modalResu
 void BandedDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
+        assignAltShortcuts(this);
         fitToScreen(this);
         style::centerOnScreen(this);
     }

@@ -1,10 +1,12 @@
 #include "widgets/FlatButton.h"
 
+#include "lang/AltShortcuts.h"
 #include "widgets/AppStyle.h"
 
 #include <QDialog>
 #include <QEnterEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QPainter>
 #include <QStyleOptionButton>
 
@@ -35,6 +37,35 @@ void FlatButton::setHotColor(const QColor& color) {
 void FlatButton::setPressedColor(const QColor& color) {
     m_pressed = color;
     update();
+}
+
+void FlatButton::setAltShortcut(int position) {
+    const bool valid = position >= 0 && position < text().size();
+    m_shortcutPosition = valid ? position : -1;
+    m_shortcutCaption = text();
+    // Also drops what setText made of a "&" in the caption.
+    setShortcut(valid ? QKeySequence::mnemonic(QStringLiteral("&") + text().at(position)) : QKeySequence());
+    update();
+}
+
+int FlatButton::altShortcutPosition() const {
+    return m_shortcutCaption == text() ? m_shortcutPosition : -1;
+}
+
+QString FlatButton::drawnCaption() const {
+    const QString caption = text();
+    if (markedShortcutPosition(caption) >= 0)
+        return caption; // the caption chose its own letter
+    const int marked = altShortcutPosition();
+    QString drawn;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (i == marked)
+            drawn += u'&';
+        drawn += caption.at(i);
+        if (caption.at(i) == u'&')
+            drawn += u'&';
+    }
+    return drawn;
 }
 
 QColor FlatButton::currentFillColor() const {
@@ -87,7 +118,7 @@ void FlatButton::paintEvent(QPaintEvent*) {
         painter.setPen(isEnabled() ? (isDown() ? QColor(Qt::white) : palette().color(QPalette::ButtonText))
                                    : style::kDisabledTextColor);
         painter.drawText(QRect(x, 0, width() - x, height()),
-                         Qt::AlignVCenter | Qt::AlignLeft | Qt::TextShowMnemonic, text());
+                         Qt::AlignVCenter | Qt::AlignLeft | Qt::TextShowMnemonic, drawnCaption());
     }
 }
 

@@ -30,6 +30,12 @@ public:
     void setPressedColor(const QColor& color);
     QColor pressedColor() const { return m_pressed; }
 
+    // Alt and the caption's character at `position` presses the button, and that character is
+    // underlined; -1 for none. Holds until the caption changes. A caption that marks its own
+    // letter ("B&rowse...") keeps it; any other "&" is shown as itself, never a shortcut.
+    void setAltShortcut(int position);
+    int altShortcutPosition() const;
+
     // The colour the button is drawn with in its present state.
     QColor currentFillColor() const;
 
@@ -49,7 +55,12 @@ private:
     // No Leave comes when the window is hidden or a modal window opens over it.
     void forgetHover();
 
+    // The caption drawn: "&" doubled, and the one shortcut marked.
+    QString drawnCaption() const;
+
     int m_modalResult = kNoModalResult;
+    int m_shortcutPosition = -1;
+    QString m_shortcutCaption; // the caption the position was given for
     bool m_hovered = false;
     QPointer<QWidget> m_watchedWindow; // watched for a modal window over it while hovered
     QColor m_fill;
