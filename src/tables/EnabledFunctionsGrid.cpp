@@ -230,10 +230,9 @@ void EnabledFunctionsGrid::clearSelection() {
 }
 
 bool EnabledFunctionsGrid::finishOpenEdit() {
-    const QPointer<QWidget> editor = indexWidget(currentIndex());
+    const int refusedBefore = m_refusals;
     commitOpenEditor();
-    // A refused edit leaves its editor marked until the editor closes, which it then does not.
-    return !(editor && m_refusedEditor == editor);
+    return m_refusals == refusedBefore;
 }
 
 QModelIndex EnabledFunctionsGrid::indexOfEditor(const QWidget* editor) const {
@@ -249,7 +248,7 @@ QModelIndex EnabledFunctionsGrid::indexOfEditor(const QWidget* editor) const {
 }
 
 void EnabledFunctionsGrid::commitData(QWidget* editor) {
-    // The refusal box takes the focus from the editor, whose delegate would commit once more.
+    // While the refusal box is up, the editor that lost the focus to it is committed once more.
     if (m_refusing || !editor)
         return;
     const QModelIndex index = indexOfEditor(editor);
@@ -257,32 +256,38 @@ void EnabledFunctionsGrid::commitData(QWidget* editor) {
         const QMetaProperty value = editor->metaObject()->userProperty();
         const QString text = value.isValid() ? value.read(editor).toString() : QString();
         if (const auto refusal = characterRefusal(text, index.row() + 1, index.column(), texts())) {
-            m_refusedEditor = editor;
-            m_refusing = true;
-            // Without its delegate watching, the editor's losing the focus to the box commits
-            // and closes nothing; the edit then ends as the user ended it.
-            QAbstractItemDelegate* delegate = itemDelegateForIndex(index);
-            editor->removeEventFilter(delegate);
-            m_context.dialogs.showError(window(), *refusal);
-            if (m_refusedEditor)
-                editor->installEventFilter(delegate);
-            m_refusing = false;
+            refuseEdit(editor, index, *refusal);
             return;
         }
     }
     TableGrid::commitData(editor);
 }
 
+void EnabledFunctionsGrid::refuseEdit(QWidget* editor, const QModelIndex& index, const QString& message) {
+    m_refusedEditor = editor;
+    m_refusing = true;
+    ++m_refusals;
+    // The box runs its own event loop: the editor must outlive it, so neither its delegate
+    // (on losing the focus) nor a queued close may end it meanwhile.
+    editor->removeEventFilter(itemDelegateForIndex(index));
+    m_context.dialogs.showError(window(), message);
+    m_refusing = false;
+    // Nothing is taken; the edit ends here, and the closes that follow are no-ops.
+    if (m_refusedEditor)
+        TableGrid::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    setFocus();
+}
+
 void EnabledFunctionsGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    if (editor && editor == m_refusedEditor) {
+        // Closed by the refusal itself, once its box is gone; the cursor stays.
+        if (!m_refusing && indexOfEditor(editor).isValid())
+            TableGrid::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        return;
+    }
     // Enter can close the same editor twice; only the first close moves the cursor.
     if (!editor || indexWidget(currentIndex()) != editor) {
         TableGrid::closeEditor(editor, hint);
-        return;
-    }
-    if (editor == m_refusedEditor) {
-        // Nothing was taken: the cell keeps its text and stays current.
-        TableGrid::closeEditor(editor, QAbstractItemDelegate::NoHint);
-        setFocus();
         return;
     }
     switch (hint) {
@@ -370,8 +375,13 @@ void EnabledFunctionsGrid::keyPressEvent(QKeyEvent* event) {
         return handled([this] { m_undo->redo(); });
     if ((key == Qt::Key_Delete || key == Qt::Key_Backspace) && modifiers == Qt::NoModifier)
         return handled([this] { clearSelection(); });
+    // Enter in an open cell reaches the grid too; the editor's own close moves down then, once
+    // its text is taken (or refused).
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && modifiers == Qt::NoModifier)
-        return handled([this] { moveDown(); });
+        return handled([this] {
+            if (state() != QAbstractItemView::EditingState)
+                moveDown();
+        });
     // Ctrl+Tab and Ctrl+Shift+Tab are the way out of the grid to the buttons.
     if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && (modifiers & Qt::ControlModifier)) {
         const bool next = key == Qt::Key_Tab && !(modifiers & Qt::ShiftModifier);

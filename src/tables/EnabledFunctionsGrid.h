@@ -54,6 +54,8 @@ private:
     // Every change of the list that no undo step made becomes one (typing, ticking).
     void noteModelChange();
     void showList(const EnabledFunctionList& list);
+    // Shows why the text of `editor` is not taken and ends the edit without it.
+    void refuseEdit(QWidget* editor, const QModelIndex& index, const QString& message);
     void change(const EnabledFunctionList& after, const QString& text);
     // The cells of every selected range, labels included, or the current cell.
     QVector<FunctionCell> selectedCells() const;
@@ -70,6 +72,7 @@ private:
     EnabledFunctionList m_known; // the list as the last undo step left it
     bool m_refusing = false;     // the refusal box is up
     QPointer<QWidget> m_refusedEditor;
+    int m_refusals = 0; // texts refused so far
     QAction* m_copy;
     QAction* m_cut;
     QAction* m_paste;
