@@ -326,7 +326,7 @@ public:
         box.setObjectName(QStringLiteral("Box_Error"));
         test::whenModalOpens(QStringLiteral("Box_Error"), [this](QWidget* modal) {
             boxHadFocus =
-                QTest::qWaitForWindowActive(modal) && modal->isAncestorOf(QApplication::focusWidget());
+                QTest::qWaitFor([modal] { return modal->isAncestorOf(QApplication::focusWidget()); });
             static_cast<QDialog*>(modal)->accept();
         });
         box.exec();
