@@ -102,6 +102,12 @@ void EnabledFunctionsModel::setList(const EnabledFunctionList& list) {
     endResetModel();
 }
 
+void EnabledFunctionsModel::replaceList(const EnabledFunctionList& list) {
+    m_list = list;
+    emit dataChanged(index(0, ColEnable), index(kFunctionCount - 1, ColFunctionMnemonic),
+                     {Qt::DisplayRole, Qt::EditRole, Qt::CheckStateRole});
+}
+
 TableLoadReport EnabledFunctionsModel::loadFile(const QString& path) {
     m_brokenFile.forget();
     EnabledFunctionsLoad load;

@@ -39,6 +39,8 @@ public:
 
     const EnabledFunctionList& list() const { return m_list; }
     void setList(const EnabledFunctionList& list);
+    // Puts in every entry of `list` as a change of the cells, so a view keeps its selection.
+    void replaceList(const EnabledFunctionList& list);
 
     // Rebuilds the entries from `path` (defaults first); when the file cannot be read or
     // parsed the defaults stay and the error is rethrown.

@@ -3,10 +3,10 @@
 #include "common/Errors.h"
 #include "tables/CheckBoxDelegate.h"
 #include "tables/DialogTableLoading.h"
+#include "tables/EnabledFunctionsGrid.h"
 #include "tables/EnabledFunctionsModel.h"
 #include "tables/FixedColumnDelegate.h"
 #include "tables/FunctionsInUseProxy.h"
-#include "tables/TableGrid.h"
 #include "tables/TableMessages.h"
 #include "tables/TranslateTableFile.h"
 #include "widgets/FlatButton.h"
@@ -24,13 +24,12 @@ TFEnableFunctions::TFEnableFunctions(AppContext& context, QWidget* parent)
     , m_context(context)
     , m_model(new EnabledFunctionsModel(this))
     , m_inUse(new FunctionsInUseProxy(m_model, context.state.Texts, this))
-    , m_sga(new TableGrid(QStringLiteral("sga"), this)) {
+    , m_sga(new EnabledFunctionsGrid(QStringLiteral("sga"), context, m_model, this)) {
     // The view sees the functions through the marks of those the translate table needs.
     m_sga->setModel(m_inUse);
     m_sga->setItemDelegateForColumn(ColFunction, new FixedColumnDelegate(m_sga));
     m_sga->setItemDelegateForColumn(ColEnable, new CheckBoxDelegate(m_sga));
-    // Column 0 holds the row labels, so the grid needs no row numbers.
-    m_sga->verticalHeader()->hide();
+    // The row numbers select whole rows, and name the row of a refused cell.
     m_sga->horizontalHeader()->setStretchLastSection(true);
     bodyLayout()->addWidget(m_sga, 1);
 
@@ -61,6 +60,7 @@ void TFEnableFunctions::Set_Lang() {
     m_Btn_OK->setText(texts[kEnabledFunctionsCaptionText + 2]);
     m_Btn_Cancel->setText(texts[kEnabledFunctionsCaptionText + 3]);
     m_model->applyTexts(texts);
+    m_sga->applyTexts();
     // Eleven labels: measuring them is cheap, and a translation may be longer.
     m_sga->resizeColumnToContents(ColFunction);
 }
@@ -84,6 +84,7 @@ void TFEnableFunctions::FormShow() {
     }
     m_inUse->setTranslateTable(table);
     m_shownList = m_model->list();
+    m_sga->startAfresh();
     m_sga->setCurrentIndex(m_inUse->index(0, ColEnable));
     m_sga->setFocus();
 }
@@ -119,7 +120,9 @@ void TFEnableFunctions::closeEvent(QCloseEvent* event) {
 }
 
 void TFEnableFunctions::Btn_OKClick() {
-    m_sga->commitOpenEditor();
+    // A refused cell is mended first; saving now would drop what the user typed.
+    if (!m_sga->finishOpenEdit())
+        return;
     try {
         m_model->saveFile(m_context.state.EnableFunctionsFile);
     } catch (const Error& e) {

@@ -6,10 +6,10 @@
 
 namespace zz {
 
+class EnabledFunctionsGrid;
 class EnabledFunctionsModel;
 class FlatButton;
 class FunctionsInUseProxy;
-class TableGrid;
 
 // Edits which Modbus function codes the converter accepts (EnableFunctions.xml). Every showing
 // reloads the file; only OK writes it.
@@ -38,7 +38,7 @@ private:
     AppContext& m_context;
     EnabledFunctionsModel* m_model;
     FunctionsInUseProxy* m_inUse;
-    TableGrid* m_sga;
+    EnabledFunctionsGrid* m_sga;
     FlatButton* m_Btn_OK;
     FlatButton* m_Btn_Cancel;
     EnabledFunctionList m_shownList; // as loaded: what Cancel would go back to

@@ -1,0 +1,174 @@
+#include "tables/FunctionGridEdits.h"
+
+#include "common/TextRules.h"
+#include "lang/AddedTexts.h"
+#include "lang/TextTable.h"
+#include "tables/TableCsv.h"
+
+#include <algorithm>
+
+namespace zz {
+
+namespace {
+
+bool isRowNumber(int number) {
+    return number >= 1 && number <= kFunctionCount;
+}
+
+bool isColumn(int column) {
+    return column >= ColFunction && column <= ColFunctionMnemonic;
+}
+
+bool isWritable(const FunctionCell& cell) {
+    return isRowNumber(cell.row) && (cell.column == ColEnable || cell.column == ColFunctionMnemonic);
+}
+
+void putField(EnabledFunctionList& list, const FunctionCell& cell, const QString& field) {
+    FunctionEntry& entry = list.at(cell.row - 1);
+    if (cell.column == ColEnable)
+        entry.enabled = enabledFromText(field);
+    else
+        entry.mnemonic = field;
+}
+
+// Text with an open quote came from somewhere other than a spreadsheet: tabs and line breaks
+// alone then separate the fields.
+QVector<QStringList> splitLiterally(QStringView text) {
+    QString plain = text.toString();
+    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    plain.replace(u'\r', u'\n');
+    if (plain.endsWith(u'\n'))
+        plain.chop(1);
+    QVector<QStringList> records;
+    for (const QString& line : plain.split(u'\n'))
+        records.append(line.split(u'\t'));
+    return records;
+}
+
+} // namespace
+
+FunctionBlock blockAround(const QVector<FunctionCell>& cells) {
+    if (cells.isEmpty())
+        return {};
+    FunctionBlock block{cells.front().row, cells.front().row, cells.front().column, cells.front().column};
+    for (const FunctionCell& cell : cells) {
+        block.firstRow = std::min(block.firstRow, cell.row);
+        block.lastRow = std::max(block.lastRow, cell.row);
+        block.firstColumn = std::min(block.firstColumn, cell.column);
+        block.lastColumn = std::max(block.lastColumn, cell.column);
+    }
+    return block;
+}
+
+QString enabledAsText(const FunctionEntry& entry) {
+    return entry.isEnabled() ? QStringLiteral("Y") : QStringLiteral("N");
+}
+
+QString enabledFromText(QStringView field) {
+    const QString word = trimBlanks(field);
+    for (const QString& on :
+         {QStringLiteral("Y"), QStringLiteral("Yes"), QStringLiteral("True"), QStringLiteral("1")}) {
+        if (equalsFoldingAsciiLetters(word, on))
+            return QStringLiteral("Y");
+    }
+    return QStringLiteral("N");
+}
+
+QString functionBlockAsTabSeparated(const EnabledFunctionList& list, const FunctionBlock& block,
+                                    const TextTable& texts) {
+    QString out;
+    for (int row = std::max(block.firstRow, 1); row <= std::min(block.lastRow, kFunctionCount); ++row) {
+        const FunctionEntry& entry = list.at(row - 1);
+        for (int column = block.firstColumn; column <= block.lastColumn; ++column) {
+            if (column > block.firstColumn)
+                out += u'\t';
+            if (column == ColFunction)
+                out += tabSeparatedField(texts[kFirstFunctionLabelText + row - 1]);
+            else if (column == ColEnable)
+                out += enabledAsText(entry);
+            else if (column == ColFunctionMnemonic)
+                out += tabSeparatedField(entry.mnemonic);
+        }
+        out += u'\n';
+    }
+    return out;
+}
+
+std::optional<QString> characterRefusal(QStringView text, int row, int column, const TextTable& texts) {
+    if (firstCharacterXmlCannotCarry(text) < 0)
+        return std::nullopt;
+    return texts[added::CellCharacterNotSaved].arg(QString::number(row),
+                                                   texts[kEnabledFunctionsFirstHeaderText + column]);
+}
+
+FunctionPasteOutcome pasteIntoFunctions(const EnabledFunctionList& list, QStringView text, FunctionCell at,
+                                        const QVector<FunctionCell>& selected, const TextTable& texts) {
+    FunctionPasteOutcome outcome{std::nullopt, list, FunctionBlock{at.row, at.row, at.column, at.column}};
+    if (!isRowNumber(at.row) || !isColumn(at.column))
+        return outcome;
+    const std::optional<QVector<QStringList>> split = splitTabSeparated(text);
+    const QVector<QStringList> records = split ? *split : splitLiterally(text);
+    if (records.isEmpty())
+        return outcome;
+
+    // One value onto several cells fills them all, as a spreadsheet does.
+    if (records.size() == 1 && records.front().size() == 1 && selected.size() > 1) {
+        const QString& value = records.front().front();
+        for (const FunctionCell& cell : selected) {
+            if (!isWritable(cell))
+                continue;
+            if (cell.column == ColFunctionMnemonic) {
+                if (auto refusal = characterRefusal(value, cell.row, cell.column, texts)) {
+                    outcome.refusal = refusal;
+                    outcome.list = list;
+                    return outcome;
+                }
+            }
+            putField(outcome.list, cell, value);
+        }
+        outcome.block = blockAround(selected);
+        outcome.covered = true;
+        return outcome;
+    }
+
+    const int rowsLeft = kFunctionCount - at.row + 1;
+    if (records.size() > rowsLeft) {
+        outcome.refusal =
+            texts[added::TableTooManyRows].arg(QString::number(records.size()), QString::number(rowsLeft));
+        return outcome;
+    }
+    int widest = 0;
+    for (const QStringList& record : records)
+        widest = std::max(widest, static_cast<int>(record.size()));
+    widest = std::min(widest, ColFunctionMnemonic - at.column + 1);
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        const int row = at.row + static_cast<int>(i);
+        for (int f = 0; f < widest && f < records[i].size(); ++f) {
+            const FunctionCell cell{row, at.column + f};
+            if (!isWritable(cell))
+                continue; // the labels are the grid's own
+            const QString& field = records[i][f];
+            if (cell.column == ColFunctionMnemonic) {
+                if (auto refusal = characterRefusal(field, cell.row, cell.column, texts)) {
+                    outcome.refusal = refusal;
+                    outcome.list = list;
+                    return outcome;
+                }
+            }
+            putField(outcome.list, cell, field);
+        }
+    }
+    outcome.block = FunctionBlock{at.row, at.row + static_cast<int>(records.size()) - 1, at.column,
+                                  at.column + widest - 1};
+    outcome.covered = true;
+    return outcome;
+}
+
+void clearFunctionCells(EnabledFunctionList& list, const QVector<FunctionCell>& cells) {
+    for (const FunctionCell& cell : cells) {
+        if (isWritable(cell))
+            putField(list, cell, QString());
+    }
+}
+
+} // namespace zz
