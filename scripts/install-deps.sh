@@ -9,6 +9,8 @@ packages+=(librsvg2-bin desktop-file-utils appstream dpkg-dev file)
 packages+=(clang libfuzzer-14-dev)
 # The SVG icon engine and image plugins (libqsvgicon.so, libqsvg.so) that draw the program's icons.
 packages+=(libqt6svg6)
+# The screenshots (scripts/screenshots.sh): DejaVu Sans, which "Verdana" and sans-serif resolve to.
+packages+=(fonts-dejavu-core)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -2,11 +2,13 @@
 
 #include "lang/AddedTexts.h"
 #include "lang/TextTable.h"
+#include "widgets/AppIcons.h"
 
 #include <QAbstractButton>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QStyle>
 #include <QUrl>
 #include <utility>
 
@@ -18,12 +20,23 @@ QtUserDialogs::QtUserDialogs(QString caption, const TextTable* texts)
 
 namespace {
 
+// The program's drawn picture in place of the style's, at the size the style gives message-box
+// icons. Qt then reports the box's kind as NoIcon; its accessible role stays an alert.
+void showDrawnIcon(QMessageBox& box, QMessageBox::Icon icon) {
+    const QIcon drawn = icons::messageBoxIcon(icon);
+    if (drawn.isNull())
+        return;
+    const int size = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+    box.setIconPixmap(drawn.pixmap(QSize(size, size), box.devicePixelRatio()));
+}
+
 // Texts can hold file and language names; they are never read as markup.
 int showBox(QWidget* parent, const TextTable* texts, QMessageBox::Icon icon, const QString& caption,
             const QString& text, QMessageBox::StandardButtons buttons,
             QMessageBox::StandardButton defaultButton) {
     QMessageBox box(icon, caption, text, buttons, parent);
     box.setTextFormat(Qt::PlainText);
+    showDrawnIcon(box, icon);
     if (texts) {
         const std::pair<QMessageBox::StandardButton, int> captions[] = {{QMessageBox::Yes, added::ButtonYes},
                                                                         {QMessageBox::No, added::ButtonNo},

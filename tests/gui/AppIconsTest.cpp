@@ -1,15 +1,20 @@
 #include "widgets/AppIcons.h"
 
+#include "app/QtSeams.h"
 #include "app/UZevazerazueFirmWare.h"
 #include "support/GuiFakes.h"
 #include "widgets/FlatButton.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDirIterator>
 #include <QFile>
 #include <QImage>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <utility>
 
@@ -41,11 +46,12 @@ int differingPixels(const QImage& a, const QImage& b) {
     return count;
 }
 
-TEST(AppIconsTest, TheResourceHoldsTheApplicationIconAndTheThreeHeaderIcons) {
-    EXPECT_EQ(iconsInTheResource(), (QStringList{QString::fromLatin1(icons::kClosePath),
-                                                 QString::fromLatin1(icons::kInformationPath),
-                                                 QString::fromLatin1(icons::kOptionsPath),
-                                                 QString::fromLatin1(icons::kApplicationPath)}));
+TEST(AppIconsTest, TheResourceHoldsTheApplicationHeaderAndMessageBoxIcons) {
+    EXPECT_EQ(iconsInTheResource(),
+              (QStringList{
+                  QString::fromLatin1(icons::kClosePath), QString::fromLatin1(icons::kInformationPath),
+                  QString::fromLatin1(icons::kOptionsPath), QString::fromLatin1(icons::kQuestionPath),
+                  QString::fromLatin1(icons::kWarningPath), QString::fromLatin1(icons::kApplicationPath)}));
 }
 
 TEST(AppIconsTest, EveryIconIsScalableAndDrawnAfreshAtSmallAndLargeSizes) {
@@ -71,7 +77,8 @@ TEST(AppIconsTest, EveryIconIsScalableAndDrawnAfreshAtSmallAndLargeSizes) {
 }
 
 TEST(AppIconsTest, DrawnIconsAreFlatSvgOnTheirOwn) {
-    for (const char* path : {icons::kInformationPath, icons::kOptionsPath, icons::kClosePath}) {
+    for (const char* path : {icons::kInformationPath, icons::kOptionsPath, icons::kClosePath,
+                             icons::kWarningPath, icons::kQuestionPath}) {
         SCOPED_TRACE(path);
         QFile file(QString::fromLatin1(path));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -121,6 +128,72 @@ TEST(AppIconsTest, TheHeaderButtonsShowTheirDrawnIconsAtTheirSize) {
         // At twice the scale the picture is drawn at twice the pixels.
         EXPECT_EQ(button->icon().pixmap(QSize(20, 20), 2.0).size(), QSize(40, 40));
     }
+}
+
+struct ShownIcon {
+    QImage picture;
+    int styleSize = 0;
+    qreal ratio = 1;
+    QAccessible::Role role = QAccessible::NoRole;
+};
+
+// Notes the picture of the next message box and closes it with its first button.
+void noteNextBoxIcon(ShownIcon& shown) {
+    QTimer::singleShot(0, [&shown] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shown.picture = box->iconPixmap().toImage();
+        shown.styleSize = box->style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, box);
+        shown.ratio = box->devicePixelRatio();
+        if (QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box))
+            shown.role = accessible->role();
+        box->buttons().constFirst()->click();
+    });
+}
+
+TEST(AppIconsTest, MessageBoxesShowTheDrawnIconsAtTheStyleSize) {
+    QtUserDialogs dialogs(QStringLiteral("Caption"));
+    const struct {
+        const char* kind;
+        std::function<void()> show;
+        QIcon drawn;
+        QStyle::StandardPixmap styles;
+    } boxes[] = {
+        {"error", [&] { dialogs.showError(nullptr, QStringLiteral("Bad")); }, icons::error(),
+         QStyle::SP_MessageBoxCritical},
+        {"warning", [&] { dialogs.showWarning(nullptr, QStringLiteral("Careful")); }, icons::warning(),
+         QStyle::SP_MessageBoxWarning},
+        {"question", [&] { dialogs.askYesNo(nullptr, QStringLiteral("Sure?")); }, icons::question(),
+         QStyle::SP_MessageBoxQuestion},
+    };
+    for (const auto& box : boxes) {
+        SCOPED_TRACE(box.kind);
+        ASSERT_TRUE(box.drawn.availableSizes().isEmpty()) << "the drawn SVG, not the style's bitmap";
+        ShownIcon shown;
+        noteNextBoxIcon(shown);
+        box.show();
+        ASSERT_GT(shown.styleSize, 0);
+        const QSize size(shown.styleSize, shown.styleSize);
+        const QImage drawn = box.drawn.pixmap(size, shown.ratio).toImage();
+        EXPECT_EQ(shown.picture.size(), drawn.size());
+        EXPECT_EQ(shown.picture, drawn);
+        EXPECT_NE(shown.picture,
+                  QApplication::style()->standardIcon(box.styles).pixmap(size, shown.ratio).toImage());
+        EXPECT_EQ(shown.role, QAccessible::AlertMessage);
+    }
+}
+
+TEST(AppIconsTest, EachKindOfBoxHasItsOwnPictureAndNoIconHasNone) {
+    EXPECT_EQ(icons::messageBoxIcon(QMessageBox::Information).pixmap(32, 32).toImage(),
+              icons::information().pixmap(32, 32).toImage());
+    EXPECT_EQ(icons::messageBoxIcon(QMessageBox::Critical).pixmap(32, 32).toImage(),
+              QIcon(QString::fromLatin1(icons::kClosePath)).pixmap(32, 32).toImage());
+    EXPECT_TRUE(icons::messageBoxIcon(QMessageBox::NoIcon).isNull());
+    const QImage warning = icons::warning().pixmap(32, 32).toImage();
+    const QImage question = icons::question().pixmap(32, 32).toImage();
+    const QImage information = icons::information().pixmap(32, 32).toImage();
+    EXPECT_NE(warning, question);
+    EXPECT_NE(question, information);
 }
 
 } // namespace
