@@ -317,18 +317,29 @@ void TranslateGrid::exportCsv() {
 }
 
 void TranslateGrid::commitData(QWidget* editor) {
-    if (m_refusingEdit)
+    // Qt commits an editor more than once (on Enter, on losing the focus); a refused one is done.
+    if (m_refusingEdit || (editor && editor == m_refusedEditor))
         return;
     // A typed text the table file cannot hold never reaches the table.
     const QVariant typed = editor ? editor->metaObject()->userProperty().read(editor) : QVariant();
     if (typed.typeId() == QMetaType::QString && firstCharacterXmlCannotCarry(typed.toString()) >= 0) {
         // The editor covers its cell; the current cell may already have moved on.
-        const QModelIndex cell = toSource(indexAt(editor->geometry().center()));
+        const QModelIndex shown = indexAt(editor->geometry().center());
+        const QModelIndex cell = toSource(shown);
+        m_refusedEditor = editor;
         m_refusingEdit = true;
+        ++m_refusals;
+        // The box runs its own event loop: the editor must outlive it, so neither its delegate
+        // (on losing the focus) nor a queued close may end it meanwhile.
+        editor->removeEventFilter(itemDelegateForIndex(shown));
         m_context.dialogs.showError(window(), texts()[added::CellCharacterNotSaved].arg(
                                                   QString::number(cell.row() + 1),
                                                   texts()[kTranslateFirstHeaderText + cell.column()]));
         m_refusingEdit = false;
+        // Nothing is taken; the edit ends here and the cursor stays on the cell.
+        if (m_refusedEditor)
+            TableGrid::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        setFocus();
         return;
     }
     const TranslateTable before = m_source->table();
@@ -338,6 +349,12 @@ void TranslateGrid::commitData(QWidget* editor) {
 }
 
 void TranslateGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    if (editor && editor == m_refusedEditor) {
+        // Closed by the refusal itself once its box is gone; what the user pressed moves nowhere.
+        if (!m_refusingEdit && indexWidget(indexAt(editor->geometry().center())) == editor)
+            TableGrid::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        return;
+    }
     // Enter can close the same editor twice; only the first close moves the cursor.
     if (!editor || indexWidget(currentIndex()) != editor) {
         TableGrid::closeEditor(editor, hint);
@@ -427,8 +444,15 @@ void TranslateGrid::keyPressEvent(QKeyEvent* event) {
         return handled([this] { m_undo->redo(); });
     if ((key == Qt::Key_Delete || key == Qt::Key_Backspace) && modifiers == Qt::NoModifier)
         return handled([this] { clearSelection(); });
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && modifiers == Qt::NoModifier)
-        return handled([this] { moveDown(); });
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && modifiers == Qt::NoModifier) {
+        // An open cell's text is taken first; a refused one keeps the cursor where it is.
+        return handled([this] {
+            const int refusedBefore = m_refusals;
+            commitOpenEditor();
+            if (m_refusals == refusedBefore)
+                moveDown();
+        });
+    }
     // Ctrl+Tab and Ctrl+Shift+Tab are the way out of the grid to the buttons.
     if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && (modifiers & Qt::ControlModifier)) {
         const bool next = key == Qt::Key_Tab && !(modifiers & Qt::ShiftModifier);

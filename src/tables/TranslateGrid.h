@@ -4,6 +4,7 @@
 #include "tables/TableEdits.h"
 #include "tables/TableGrid.h"
 
+#include <QPointer>
 #include <QVector>
 
 class QAction;
@@ -78,6 +79,8 @@ private:
     FileChooser* m_files = nullptr;
     // The refusal box takes the focus from the editor, which then commits again.
     bool m_refusingEdit = false;
+    QPointer<QWidget> m_refusedEditor; // ended by the refusal, not by what the user pressed
+    int m_refusals = 0;
     QAction* m_copy;
     QAction* m_cut;
     QAction* m_paste;

@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTest>
 #include <QUndoStack>
 #include <gtest/gtest.h>
@@ -316,37 +315,9 @@ TEST_F(EnabledFunctionsGridTest, APastedMnemonicTheFileCannotHoldIsRefusedAndNot
     EXPECT_EQ(grid()->undoStack()->count(), 0);
 }
 
-// Shows each error in a real modal box, which takes the focus from an open editor, and notes
-// where the focus was while the box was up.
-class RealBoxDialogs : public test::FakeUserDialogs {
-public:
-    void showError(QWidget* parent, const QString& text) override {
-        errors.append(text);
-        QMessageBox box(QMessageBox::Critical, QString(), text, QMessageBox::Ok, parent);
-        box.setObjectName(QStringLiteral("Box_Error"));
-        test::whenModalOpens(QStringLiteral("Box_Error"), [this](QWidget* modal) {
-            boxHadFocus =
-                QTest::qWaitFor([modal] { return modal->isAncestorOf(QApplication::focusWidget()); });
-            static_cast<QDialog*>(modal)->accept();
-        });
-        box.exec();
-    }
-    bool boxHadFocus = false;
-};
-
 TEST_F(EnabledFunctionsGridTest, TheRefusalBoxTakingTheFocusDoesNotCommitTheEditAgain) {
-    RealBoxDialogs boxes;
-    AppContext context{world.state,
-                       boxes,
-                       world.urls,
-                       world.versionChecker,
-                       world.context.server,
-                       {},
-                       {},
-                       world.echo,
-                       world.context.pingLimits,
-                       world.updater,
-                       world.fileChooser};
+    test::RealErrorBoxDialogs boxes;
+    AppContext context = test::contextWithDialogs(world, boxes);
     dialog.reset();
     open(context);
     const std::function<void(QLineEdit*)> enders[] = {

@@ -75,6 +75,42 @@ TEST_F(TranslateGridTest, APastedBlockLandsAtTheCurrentCellAndCopiesBackTheSame)
               QStringLiteral("Holding Register\t7\t8\nInput Status\t9\t10\n"));
 }
 
+TEST_F(TranslateGridTest, TheRefusalBoxTakingTheFocusNeitherCommitsAgainNorMovesOn) {
+    test::RealErrorBoxDialogs boxes;
+    AppContext context = test::contextWithDialogs(world, boxes);
+    dialog = std::make_unique<TFTranslateTable_914>(context, nullptr);
+    grid()->setFileChooser(&files);
+    dialog->show();
+    const std::function<void(QLineEdit*)> enders[] = {
+        [](QLineEdit* edit) { QTest::keyClick(edit, Qt::Key_Return); },
+        [](QLineEdit* edit) { QTest::keyClick(edit, Qt::Key_Tab); },
+        [this](QLineEdit*) { dialog->findChild<FlatButton*>(QStringLiteral("Btn_OK"))->setFocus(); },
+    };
+    for (const auto& end : enders) {
+        SCOPED_TRACE(&end - enders);
+        boxes.errors.clear();
+        // Offscreen, nothing gives the dialog back its activation once a box has closed.
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        grid()->setFocus();
+        goTo(2, ColMnemonic);
+        key(Qt::Key_F2);
+        auto* editor = qobject_cast<QLineEdit*>(grid()->indexWidget(model()->index(1, ColMnemonic)));
+        ASSERT_NE(editor, nullptr);
+        editor->setText(QStringLiteral("bad") + QChar(0x01));
+        end(editor);
+        ASSERT_TRUE(test::waitUntil(
+            [this] { return grid()->indexWidget(model()->index(1, ColMnemonic)) == nullptr; }));
+        QTest::qWait(20);
+        EXPECT_TRUE(boxes.boxHadFocus);
+        EXPECT_EQ(boxes.errors.size(), 1);
+        EXPECT_EQ(cell(2, ColMnemonic), QStringLiteral(" coil "));
+        EXPECT_EQ(grid()->currentIndex(), model()->index(1, ColMnemonic));
+        EXPECT_EQ(grid()->undoStack()->count(), 0);
+    }
+    EXPECT_TRUE(dialog->isVisible());
+}
+
 TEST_F(TranslateGridTest, OneValuePastedOntoASelectionFillsItInOneUndoStep) {
     QGuiApplication::clipboard()->setText(QStringLiteral("pump\n"));
     selectRows(1, 2);

@@ -40,8 +40,8 @@ TEST(MarkedShortcutTest, OnlyALetterOrDigitAfterOneAmpersandIsMarked) {
         const char* caption;
         qsizetype position;
     };
-    const Case cases[] = {{"B&rowse...", 2}, {"&1", 1},         {"Save & close", -1}, {"R&&D", -1},
-                          {"R&&&D", 4},      {"trailing &", -1}, {"", -1},             {"&&x&y", 4}};
+    const Case cases[] = {{"B&rowse...", 2},  {"&1", 1}, {"Save & close", -1}, {"R&&D", -1}, {"R&&&D", 4},
+                          {"trailing &", -1}, {"", -1},  {"&&x&y", 4}};
     for (const Case& c : cases)
         EXPECT_EQ(markedShortcutPosition(QString::fromUtf8(c.caption)), c.position) << c.caption;
 }

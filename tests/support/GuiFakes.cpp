@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
@@ -114,6 +116,31 @@ bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {
         QApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     return true;
+}
+
+void RealErrorBoxDialogs::showError(QWidget* parent, const QString& text) {
+    errors.append(text);
+    QMessageBox box(QMessageBox::Critical, QString(), text, QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("Box_Error"));
+    whenModalOpens(QStringLiteral("Box_Error"), [this](QWidget* modal) {
+        boxHadFocus = QTest::qWaitFor([modal] { return modal->isAncestorOf(QApplication::focusWidget()); });
+        static_cast<QDialog*>(modal)->accept();
+    });
+    box.exec();
+}
+
+AppContext contextWithDialogs(GuiWorld& world, UserDialogs& dialogs) {
+    return AppContext{world.state,
+                      dialogs,
+                      world.urls,
+                      world.versionChecker,
+                      world.context.server,
+                      {},
+                      {},
+                      world.echo,
+                      world.context.pingLimits,
+                      world.updater,
+                      world.fileChooser};
 }
 
 } // namespace zz::test

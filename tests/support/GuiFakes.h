@@ -154,6 +154,17 @@ struct GuiWorld {
     QByteArray standInRecord() const;
 };
 
+// Shows each error in a real modal box, which takes the focus from an open editor, notes
+// whether the box held the focus, and closes it.
+class RealErrorBoxDialogs : public FakeUserDialogs {
+public:
+    void showError(QWidget* parent, const QString& text) override;
+    bool boxHadFocus = false;
+};
+
+// The world's context with other boxes and questions.
+AppContext contextWithDialogs(GuiWorld& world, UserDialogs& dialogs);
+
 // Runs `action` once the modal dialog `objectName` is active (it was opened by something the
 // test then does); fails the test when it does not open within a few seconds.
 void whenModalOpens(const QString& objectName, std::function<void(QWidget*)> action);
