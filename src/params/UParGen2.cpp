@@ -55,6 +55,8 @@ TFParGen2::TFParGen2(AppContext& context, QWidget* parent)
     m_Btn_OK = addBandButton(QStringLiteral("Btn_OK"), FlatButton::kNoModalResult);
     m_Btn_Cancel = addBandButton(QStringLiteral("Btn_Cancel"), FlatButton::kNoModalResult);
     connect(m_Btn_OK, &QPushButton::clicked, this, &TFParGen2::Btn_OKClick);
+    // Enter in a field is OK, which checks every value before anything is written.
+    m_Btn_OK->setDefault(true);
     connect(m_Btn_Cancel, &QPushButton::clicked, this, &TFParGen2::Btn_CancelClick);
     FormCreate();
 }

@@ -90,9 +90,13 @@ void FlatButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF frame = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    painter.setPen(isEnabled() ? style::kFrameColor : style::kDisabledFrameColor);
+    // The default button, pressed by Enter, has a heavier frame.
+    QPen framePen(isEnabled() ? style::kFrameColor : style::kDisabledFrameColor);
+    framePen.setWidthF(isDefault() && isEnabled() ? 2.0 : 1.0);
+    const QRectF framed = isDefault() && isEnabled() ? frame.adjusted(0.5, 0.5, -0.5, -0.5) : frame;
+    painter.setPen(framePen);
     painter.setBrush(currentFillColor());
-    painter.drawRoundedRect(frame, 3, 3);
+    painter.drawRoundedRect(framed, 3, 3);
 
     if (hasFocus()) {
         QPen focusPen(style::kFocusColor);
@@ -123,8 +127,9 @@ void FlatButton::paintEvent(QPaintEvent*) {
 }
 
 void FlatButton::keyPressEvent(QKeyEvent* event) {
-    // Buttons are not dialog defaults (Enter in a field must not press OK as well), so Enter on
-    // the focused button itself presses it, like Space.
+    // A focused button is never made the default in passing (only a dialog that wants Enter in
+    // its fields to press OK sets one), so Enter on the focused button itself presses it, like
+    // Space.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         (event->modifiers() & ~Qt::KeypadModifier) == 0) {
         click();

@@ -374,6 +374,24 @@ TEST_F(ParGenDialogTest, AGatewayCharacterTheFileCannotHoldIsRefusedNamingTheFie
     EXPECT_EQ(elementsOf(saved())["TCP_GAT2"], QStringLiteral("1"));
 }
 
+TEST_F(ParGenDialogTest, EnterInAFieldIsOkWithEveryCheck) {
+    open();
+    EXPECT_TRUE(control<FlatButton>("Btn_OK")->isDefault());
+    EXPECT_FALSE(control<FlatButton>("Btn_Cancel")->isDefault());
+    type("E_ModbusTCPSlave_Port", QStringLiteral("65536"));
+    QTest::keyClick(control<QLineEdit>("E_ModbusTCPSlave_Port"), Qt::Key_Return);
+    EXPECT_EQ(world.dialogs.errors,
+              QStringList{QStringLiteral("Error  Modbus TCP Slave!! PORT must be between 0 and 65535")});
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(QFileInfo::exists(file));
+
+    type("E_ModbusTCPSlave_Port", QStringLiteral("503"));
+    QTest::keyClick(control<QLineEdit>("E_Modbus_Master_TimeOut"), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(elementsOf(saved())["TCP_PORT"], QStringLiteral("503"));
+}
+
 TEST_F(ParGenDialogTest, AnInvalidPortIsRefusedThenTheCorrectedValueIsSaved) {
     open();
     type("E_ModbusTCPSlave_IP4", QStringLiteral("77"));
