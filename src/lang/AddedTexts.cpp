@@ -18,6 +18,7 @@ const std::vector<AddedText>& addedTexts() {
                                               u"it. "},
         {added::ParGenFieldCannotBeHeld,
          u"%1: the text holds a character that the communication parameters file cannot hold."},
+        {added::FunctionRowWrongFieldCount, u"Row %1 has %2 fields; a row of this grid has %3."},
         {added::SettingsUnreadable,
          u"The settings file could not be read, so the default settings are used. They replace it when the "
          u"settings are saved. "},

@@ -5,13 +5,14 @@
 // other entry. Each subsystem owns a block of ten.
 namespace zz::added {
 
-// 612-619: workspace, settings file and language files
+// 612-619: files that cannot be read or saved, and values or pastes they cannot take
 inline constexpr int SettingsNotWellFormed = 612;
 inline constexpr int SettingsNotSaved = 613;
 inline constexpr int LanguageFileUnreadable = 614;
 inline constexpr int SettingsUnreadable = 615;
 inline constexpr int FileUnreadableReplacedOnSave = 616;
-inline constexpr int ParGenFieldCannotBeHeld = 617; // %1 the field's caption
+inline constexpr int ParGenFieldCannotBeHeld = 617;    // %1 the field's caption
+inline constexpr int FunctionRowWrongFieldCount = 618; // %1 row, %2 its fields, %3 the grid's columns
 
 // 620-629: main window and configurations
 inline constexpr int TranslateTableFlagUnreadable = 620;
@@ -96,7 +97,7 @@ inline constexpr int FindingsCount = 690;      // %1 findings that mark cells of
 inline constexpr int FindingsGoToNext = 691;   // tooltip of that count
 
 // Blocks of the additions beyond the classic behaviour:
-//   617-619, 622-626  file safety and configuration names
+//   617-619, 622-626  file safety, grid pastes and configuration names
 //   627-629           message-box buttons
 //   635-639, 680-689  translate table editing and CSV
 //   650-659           configuration restored from a bank file

@@ -138,9 +138,18 @@ FunctionPasteOutcome pasteIntoFunctions(const EnabledFunctionList& list, QString
         return outcome;
     }
     int widest = 0;
-    for (const QStringList& record : records)
-        widest = std::max(widest, static_cast<int>(record.size()));
-    widest = std::min(widest, ColFunctionMnemonic - at.column + 1);
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        const int fields = static_cast<int>(records[i].size());
+        widest = std::max(widest, fields);
+        // A wider block came from elsewhere (a translate-table row, say): cut down, it would
+        // put the wrong fields in the wrong columns.
+        if (at.column + fields > kEnabledFunctionsColumnCount) {
+            outcome.refusal = texts[added::FunctionRowWrongFieldCount].arg(
+                QString::number(at.row + i), QString::number(at.column + fields),
+                QString::number(kEnabledFunctionsColumnCount));
+            return outcome;
+        }
+    }
     for (qsizetype i = 0; i < records.size(); ++i) {
         const int row = at.row + static_cast<int>(i);
         for (int f = 0; f < widest && f < records[i].size(); ++f) {

@@ -61,9 +61,9 @@ struct FunctionPasteOutcome {
 };
 
 // Puts tab-separated `text` into a copy of `list`, its first field at `at`. A single value with
-// several cells `selected` fills each of them instead. The function column is never written;
-// fields beyond the last column are not taken. Refused as a whole when rows would go beyond
-// row 11 or a mnemonic would hold a character the file cannot hold.
+// several cells `selected` fills each of them instead. The function column is never written.
+// Refused as a whole when rows would go beyond row 11, fields beyond the last column, or a
+// mnemonic would hold a character the file cannot hold.
 FunctionPasteOutcome pasteIntoFunctions(const EnabledFunctionList& list, QStringView text, FunctionCell at,
                                         const QVector<FunctionCell>& selected, const TextTable& texts);
 

@@ -80,16 +80,21 @@ TEST_F(FunctionGridEditsTest, OneValueFillsEverySelectedCellThatCanChange) {
               QStringLiteral("NYNYYNYYYYY"));
 }
 
-TEST_F(FunctionGridEditsTest, RowsBeyondTheLastAreRefusedAndFieldsBeyondItAreNotTaken) {
+TEST_F(FunctionGridEditsTest, RowsOrFieldsBeyondTheGridAreRefusedAndNothingIsTaken) {
     const FunctionPasteOutcome tooMany = paste(QStringLiteral("Y\nY\nY\n"), {10, ColEnable});
     EXPECT_EQ(tooMany.refusal,
               QStringLiteral("3 rows are more than the table holds (2), so nothing is taken."));
     EXPECT_EQ(tooMany.list, list);
 
-    const FunctionPasteOutcome wide = paste(QStringLiteral("pump\textra\tmore"), {11, ColFunctionMnemonic});
-    ASSERT_FALSE(wide.refusal);
-    EXPECT_EQ(wide.list.at(10).mnemonic, QStringLiteral("pump"));
-    EXPECT_EQ(wide.block, (FunctionBlock{11, 11, ColFunctionMnemonic, ColFunctionMnemonic}));
+    // A translate-table block pasted here by mistake is not cut down to its first fields.
+    const FunctionPasteOutcome wide = paste(QStringLiteral("Y\tpump\nN\tvalve\textra"), {10, ColEnable});
+    EXPECT_EQ(wide.refusal, QStringLiteral("Row 11 has 4 fields; a row of this grid has 3."));
+    EXPECT_EQ(wide.list, list);
+
+    const FunctionPasteOutcome fits = paste(QStringLiteral("x\tY\tpump"), {11, ColFunction});
+    ASSERT_FALSE(fits.refusal);
+    EXPECT_EQ(fits.list.at(10).mnemonic, QStringLiteral("pump"));
+    EXPECT_EQ(fits.block, (FunctionBlock{11, 11, ColFunction, ColFunctionMnemonic}));
 }
 
 TEST_F(FunctionGridEditsTest, AMnemonicTheFileCannotHoldRefusesThePasteAsAWhole) {
@@ -111,8 +116,9 @@ TEST_F(FunctionGridEditsTest, AMnemonicTheFileCannotHoldRefusesThePasteAsAWhole)
 }
 
 TEST_F(FunctionGridEditsTest, TextWithAnOpenQuoteIsTakenLiterally) {
-    const FunctionPasteOutcome outcome = paste(QStringLiteral("\"open\tY"), {1, ColFunctionMnemonic});
+    const FunctionPasteOutcome outcome = paste(QStringLiteral("Y\t\"open\nN\tx"), {1, ColEnable});
     EXPECT_EQ(outcome.list.at(0).mnemonic, QStringLiteral("\"open"));
+    EXPECT_EQ(outcome.list.at(1).mnemonic, QStringLiteral("x"));
     EXPECT_FALSE(paste(QString(), {1, ColEnable}).covered);
 }
 
