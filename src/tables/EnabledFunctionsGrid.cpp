@@ -204,11 +204,15 @@ void EnabledFunctionsGrid::cutSelection() {
 
 void EnabledFunctionsGrid::pasteClipboard() {
     commitOpenEditor();
-    const FunctionCell at = currentCell();
+    const QVector<FunctionCell> selection = selectedCells();
+    // A block goes to the top left corner of the selection, however it was selected.
+    const FunctionBlock selected = blockAround(selection);
+    const FunctionCell at =
+        selection.isEmpty() ? FunctionCell{} : FunctionCell{selected.firstRow, selected.firstColumn};
     if (at.row == 0)
         return;
-    const FunctionPasteOutcome outcome = pasteIntoFunctions(
-        m_source->list(), QGuiApplication::clipboard()->text(), at, selectedCells(), texts());
+    const FunctionPasteOutcome outcome =
+        pasteIntoFunctions(m_source->list(), QGuiApplication::clipboard()->text(), at, selection, texts());
     if (outcome.refusal) {
         m_context.dialogs.showError(window(), *outcome.refusal);
         setFocus();

@@ -36,6 +36,19 @@ QVector<QStringList> splitLiterally(QStringView text) {
 
 } // namespace
 
+CellBlock blockAround(const QVector<TableCell>& cells) {
+    if (cells.isEmpty())
+        return {};
+    CellBlock box{cells.front().row, cells.front().row, cells.front().column, cells.front().column};
+    for (const TableCell& cell : cells) {
+        box.firstRow = std::min(box.firstRow, cell.row);
+        box.lastRow = std::max(box.lastRow, cell.row);
+        box.firstColumn = std::min(box.firstColumn, cell.column);
+        box.lastColumn = std::max(box.lastColumn, cell.column);
+    }
+    return box;
+}
+
 QString blockAsTabSeparated(const TranslateTable& table, const CellBlock& block) {
     QString out;
     for (int row = block.firstRow; row <= block.lastRow; ++row) {
@@ -104,8 +117,7 @@ PasteOutcome pasteOntoSelection(const TranslateTable& table, QStringView text, T
         return pasteTabSeparated(table, text, at, texts);
 
     const QString& value = records.front().front();
-    PasteOutcome outcome{std::nullopt, table, CellBlock{kTranslateRowCount, 1, ColMnemonic, ColDataType},
-                         true};
+    PasteOutcome outcome{std::nullopt, table, blockAround(selection), true};
     for (const TableCell& cell : selection) {
         if (!isRowNumber(cell.row) || !isFieldColumn(cell.column))
             continue;
@@ -117,9 +129,6 @@ PasteOutcome pasteOntoSelection(const TranslateTable& table, QStringView text, T
         }
         outcome.table.setCell(cell.row, cell.column,
                               cell.column == ColDataType ? dataTypeCellOf(value) : value);
-        CellBlock& box = outcome.block;
-        box = CellBlock{std::min(box.firstRow, cell.row), std::max(box.lastRow, cell.row),
-                        std::min(box.firstColumn, cell.column), std::max(box.lastColumn, cell.column)};
     }
     return outcome;
 }

@@ -31,6 +31,9 @@ struct CellBlock {
     bool operator==(const CellBlock&) const = default;
 };
 
+// The smallest block that holds every cell; the cell itself when there is only one.
+CellBlock blockAround(const QVector<TableCell>& cells);
+
 // The cells of `block` as tab-separated text, one line per row ended by a line break, as
 // spreadsheets take it from the clipboard.
 QString blockAsTabSeparated(const TranslateTable& table, const CellBlock& block);

@@ -211,10 +211,13 @@ void TranslateGrid::cutSelection() {
 
 void TranslateGrid::pasteClipboard() {
     commitOpenEditor();
-    const TableCell at = currentCell();
+    const QVector<TableCell> selection = selectedCells();
+    // A block goes to the top left corner of the selection, however it was selected.
+    const CellBlock selected = blockAround(selection);
+    const TableCell at =
+        selection.isEmpty() ? TableCell{} : TableCell{selected.firstRow, selected.firstColumn};
     if (at.row == 0)
         return;
-    const QVector<TableCell> selection = selectedCells();
     const PasteOutcome outcome =
         pasteOntoSelection(m_source->table(), QGuiApplication::clipboard()->text(), at, selection, texts());
     if (outcome.refusal) {

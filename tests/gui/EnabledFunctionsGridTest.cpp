@@ -130,6 +130,18 @@ TEST_F(EnabledFunctionsGridTest, RowNumbersSelectWholeRowsWhoseLabelsAreCopiedBu
     EXPECT_EQ(at(2, ColFunction).data().toString(), QStringLiteral("Function 2 / Read Input Status"));
 }
 
+TEST_F(EnabledFunctionsGridTest, ABlockGoesToTheTopOfASelectionMadeUpwards) {
+    setClipboard(QStringLiteral("a\nb\n"));
+    grid()->selectionModel()->setCurrentIndex(at(5, ColFunctionMnemonic),
+                                              QItemSelectionModel::ClearAndSelect);
+    grid()->selectionModel()->select(QItemSelection(at(4, ColFunctionMnemonic), at(5, ColFunctionMnemonic)),
+                                     QItemSelectionModel::Select);
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(mnemonic(4), QStringLiteral("a"));
+    EXPECT_EQ(mnemonic(5), QStringLiteral("b"));
+    EXPECT_EQ(mnemonic(6), QString());
+}
+
 TEST_F(EnabledFunctionsGridTest, ASingleValueFillsEverySelectedCell) {
     clickCell(3, ColEnable);
     clickCell(7, ColEnable, Qt::ShiftModifier);

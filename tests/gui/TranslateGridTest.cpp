@@ -132,6 +132,19 @@ TEST_F(TranslateGridTest, OneValuePastedOntoASelectionFillsItInOneUndoStep) {
     EXPECT_EQ(cell(4, ColMnemonic), QString());
 }
 
+TEST_F(TranslateGridTest, ABlockGoesToTheTopOfASelectionMadeUpwards) {
+    QGuiApplication::clipboard()->setText(QStringLiteral("a\nb\n"));
+    grid()->selectionModel()->setCurrentIndex(model()->index(3, ColMnemonic),
+                                              QItemSelectionModel::ClearAndSelect);
+    grid()->selectionModel()->select(
+        QItemSelection(model()->index(2, ColMnemonic), model()->index(3, ColMnemonic)),
+        QItemSelectionModel::Select);
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(cell(3, ColMnemonic), QStringLiteral("a"));
+    EXPECT_EQ(cell(4, ColMnemonic), QStringLiteral("b"));
+    EXPECT_EQ(cell(5, ColMnemonic), QString());
+}
+
 TEST_F(TranslateGridTest, PasteBeyondRow2000IsRefusedAndNothingChanges) {
     QGuiApplication::clipboard()->setText(QStringLiteral("a\nb\nc\n"));
     goTo(1999, ColMnemonic);
