@@ -7,6 +7,7 @@
 
 #include <QStringDecoder>
 #include <QXmlStreamReader>
+#include <QXmlStreamWriter>
 #include <algorithm>
 #include <cstring>
 #include <optional>
@@ -109,19 +110,25 @@ void appendText(pugi::xml_node node, QString& out) {
     });
 }
 
+struct ConformingReading {
+    QString declaredEncoding; // empty without a declaration
+    bool hasInternalSubset = false;
+};
+
 // pugixml accepts some documents that XML 1.0 refuses (a stray "&", "<" in an attribute
 // value, undefined entities, a late declaration...), so a conforming reader checks first.
-// It also bounds the nesting and the expansion of internal entities. Gives the encoding the
-// declaration names (empty without one).
-QString checkWellFormed(const QByteArray& bytes, const QString& fileName) {
+// It also bounds the nesting and the expansion of internal entities.
+ConformingReading checkWellFormed(const QByteArray& bytes, const QString& fileName) {
     QXmlStreamReader reader(bytes);
     reader.setEntityExpansionLimit(kMaxEntityExpansion);
     int depth = 0;
-    QString declaredEncoding;
+    ConformingReading reading;
     while (!reader.atEnd()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
         if (token == QXmlStreamReader::StartDocument)
-            declaredEncoding = reader.documentEncoding().toString();
+            reading.declaredEncoding = reader.documentEncoding().toString();
+        if (token == QXmlStreamReader::DTD)
+            reading.hasInternalSubset = reader.text().contains(u'[');
         if (token == QXmlStreamReader::StartElement && ++depth > kMaxDepth)
             throw XmlParseError(fileName, static_cast<int>(reader.lineNumber()),
                                 QStringLiteral("elements nested deeper than %1 levels").arg(kMaxDepth));
@@ -131,7 +138,35 @@ QString checkWellFormed(const QByteArray& bytes, const QString& fileName) {
     if (reader.hasError())
         throw XmlParseError(fileName, static_cast<int>(qMax<qint64>(1, reader.lineNumber())),
                             reader.errorString());
-    return declaredEncoding;
+    return reading;
+}
+
+// pugixml keeps a reference to a declared entity as it stands ("&e;") and knows no default
+// attribute values, where a conforming reader gives the values; a document with declarations
+// of its own therefore reaches pugixml as the conforming reader reads it, in UTF-8. Names stay
+// as written, prefixes included.
+QByteArray asTheConformingReaderReadsIt(const QByteArray& bytes) {
+    QXmlStreamReader reader(bytes);
+    reader.setEntityExpansionLimit(kMaxEntityExpansion);
+    reader.setNamespaceProcessing(false);
+    QByteArray out;
+    QXmlStreamWriter writer(&out);
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        // A declaration is written only where the document had one.
+        if (token == QXmlStreamReader::StartDocument && reader.documentVersion().isEmpty())
+            continue;
+        if (token == QXmlStreamReader::StartElement) {
+            // By its qualified name: the writer would drop the prefix.
+            writer.writeStartElement(reader.qualifiedName().toString());
+            writer.writeAttributes(reader.attributes());
+            continue;
+        }
+        writer.writeCurrentToken(reader);
+    }
+    // The writer puts a CR raw, and pugixml would read it as LF.
+    out.replace("\r", "&#13;");
+    return out;
 }
 
 void refuseInValue(const QString& text) {
@@ -163,9 +198,11 @@ void parse(pugi::xml_document& doc, const QByteArray& bytes, const QString& file
     doc.reset();
     // The quick check settles the usual files (UTF-8, so no declared encoding to honour);
     // every other document meets the conforming reader.
-    const QString declared =
-        isPlainWellFormedXml(bytes, kMaxDepth) ? QString() : checkWellFormed(bytes, fileName);
-    const std::optional<QByteArray> utf8 = asUtf8WhenDeclaredOtherwise(bytes, declared);
+    const ConformingReading reading =
+        isPlainWellFormedXml(bytes, kMaxDepth) ? ConformingReading{} : checkWellFormed(bytes, fileName);
+    const std::optional<QByteArray> utf8 = reading.hasInternalSubset
+                                               ? asTheConformingReaderReadsIt(bytes)
+                                               : asUtf8WhenDeclaredOtherwise(bytes, reading.declaredEncoding);
     const QByteArray& input = utf8 ? *utf8 : bytes;
     const pugi::xml_parse_result result =
         doc.load_buffer(input.constData(), static_cast<size_t>(input.size()), kParseOptions,

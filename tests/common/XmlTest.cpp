@@ -149,6 +149,26 @@ TEST(XmlTest, WellFormedPrologsStayAccepted) {
         EXPECT_NO_THROW(parsed(text)) << text;
 }
 
+TEST(XmlTest, DeclaredEntitiesAndDefaultAttributesReadAsAConformingReaderGivesThem) {
+    pugi::xml_document doc;
+    xml::parse(
+        doc,
+        "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<!DOCTYPE R [<!ENTITY e \"x &#38;amp; \xE9\">"
+        "<!ATTLIST R d CDATA \"def\">]>\n<R xmlns:x=\"urn:x\" a=\"&e;\" x:b=\"1\"><x:A>&e;&#13;</x:A></R>",
+        QStringLiteral("var.xml"));
+    EXPECT_EQ(xml::firstTopLevelNode(doc).type(), pugi::node_declaration);
+    const pugi::xml_node root = xml::topLevelElement(doc, "R");
+    EXPECT_EQ(xml::attribute(root, "a"), QStringLiteral("x & \u00e9"));
+    EXPECT_EQ(xml::attribute(root, "d"), QStringLiteral("def"));
+    EXPECT_EQ(xml::attribute(root, "x:b"), QStringLiteral("1"));
+    EXPECT_EQ(xml::childText(root, "x:A"), QStringLiteral("x & \u00e9\r"));
+
+    // Without a declaration none is made up.
+    xml::parse(doc, "<!DOCTYPE R [<!ENTITY e \"x\">]><R>&e;</R>", QStringLiteral("var.xml"));
+    EXPECT_EQ(xml::firstTopLevelNode(doc).type(), pugi::node_doctype);
+    EXPECT_EQ(xml::text(xml::topLevelElement(doc, "R")), QStringLiteral("x"));
+}
+
 QByteArray nested(int levels) {
     return QByteArray("<Conf_Settings><Language>") + QByteArray("<a>").repeated(levels) + "x" +
            QByteArray("</a>").repeated(levels) + "</Language></Conf_Settings>";
