@@ -3,6 +3,7 @@
 #include "common/TextRules.h"
 #include "lang/AddedTexts.h"
 #include "lang/TextTable.h"
+#include "tables/CellBlocks.h"
 #include "tables/TableCsv.h"
 
 #include <algorithm>
@@ -31,33 +32,10 @@ void putField(EnabledFunctionList& list, const FunctionCell& cell, const QString
         entry.mnemonic = field;
 }
 
-// Text with an open quote came from somewhere other than a spreadsheet: tabs and line breaks
-// alone then separate the fields.
-QVector<QStringList> splitLiterally(QStringView text) {
-    QString plain = text.toString();
-    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    plain.replace(u'\r', u'\n');
-    if (plain.endsWith(u'\n'))
-        plain.chop(1);
-    QVector<QStringList> records;
-    for (const QString& line : plain.split(u'\n'))
-        records.append(line.split(u'\t'));
-    return records;
-}
-
 } // namespace
 
 FunctionBlock blockAround(const QVector<FunctionCell>& cells) {
-    if (cells.isEmpty())
-        return {};
-    FunctionBlock block{cells.front().row, cells.front().row, cells.front().column, cells.front().column};
-    for (const FunctionCell& cell : cells) {
-        block.firstRow = std::min(block.firstRow, cell.row);
-        block.lastRow = std::max(block.lastRow, cell.row);
-        block.firstColumn = std::min(block.firstColumn, cell.column);
-        block.lastColumn = std::max(block.lastColumn, cell.column);
-    }
-    return block;
+    return blockHolding<FunctionBlock>(cells);
 }
 
 QString enabledAsText(const FunctionEntry& entry) {
@@ -106,8 +84,7 @@ FunctionPasteOutcome pasteIntoFunctions(const EnabledFunctionList& list, QString
     FunctionPasteOutcome outcome{std::nullopt, list, FunctionBlock{at.row, at.row, at.column, at.column}};
     if (!isRowNumber(at.row) || !isColumn(at.column))
         return outcome;
-    const std::optional<QVector<QStringList>> split = splitTabSeparated(text);
-    const QVector<QStringList> records = split ? *split : splitLiterally(text);
+    const QVector<QStringList> records = splitPastedText(text);
     if (records.isEmpty())
         return outcome;
 

@@ -149,6 +149,20 @@ QString dataTypeCellOf(const QString& field) {
     return field;
 }
 
+QVector<QStringList> splitPastedText(QStringView text) {
+    if (std::optional<QVector<QStringList>> records = splitTabSeparated(text))
+        return *records;
+    QString plain = text.toString();
+    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    plain.replace(u'\r', u'\n');
+    if (plain.endsWith(u'\n'))
+        plain.chop(1);
+    QVector<QStringList> records;
+    for (const QString& line : plain.split(u'\n'))
+        records.append(line.split(u'\t'));
+    return records;
+}
+
 std::optional<QVector<QStringList>> splitTabSeparated(QStringView text) {
     QVector<CsvRecord> records;
     if (!splitRecords(text, u'\t', records))

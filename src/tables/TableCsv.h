@@ -51,6 +51,10 @@ CsvImport translateTableFromCsv(const QByteArray& bytes, const TextTable& texts)
 // nothing when a quote is left open. A final line break ends the last record.
 std::optional<QVector<QStringList>> splitTabSeparated(QStringView text);
 
+// The records of pasted text: as splitTabSeparated does, or, when a quote is left open (the
+// text came from somewhere other than a spreadsheet), split by tabs and line breaks alone.
+QVector<QStringList> splitPastedText(QStringView text);
+
 // A field quoted for tab-separated text when it holds a tab, a quote or a line break.
 QString tabSeparatedField(const QString& field);
 

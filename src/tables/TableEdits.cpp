@@ -3,6 +3,7 @@
 #include "common/TextRules.h"
 #include "lang/AddedTexts.h"
 #include "lang/TextTable.h"
+#include "tables/CellBlocks.h"
 #include "tables/TableCsv.h"
 
 #include <QSet>
@@ -20,33 +21,10 @@ bool isFieldColumn(int column) {
     return column >= ColDataType && column <= ColMnemonic;
 }
 
-// Text with an open quote came from somewhere other than a spreadsheet: tabs and line breaks
-// alone then separate the fields.
-QVector<QStringList> splitLiterally(QStringView text) {
-    QString plain = text.toString();
-    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    plain.replace(u'\r', u'\n');
-    if (plain.endsWith(u'\n'))
-        plain.chop(1);
-    QVector<QStringList> records;
-    for (const QString& line : plain.split(u'\n'))
-        records.append(line.split(u'\t'));
-    return records;
-}
-
 } // namespace
 
 CellBlock blockAround(const QVector<TableCell>& cells) {
-    if (cells.isEmpty())
-        return {};
-    CellBlock box{cells.front().row, cells.front().row, cells.front().column, cells.front().column};
-    for (const TableCell& cell : cells) {
-        box.firstRow = std::min(box.firstRow, cell.row);
-        box.lastRow = std::max(box.lastRow, cell.row);
-        box.firstColumn = std::min(box.firstColumn, cell.column);
-        box.lastColumn = std::max(box.lastColumn, cell.column);
-    }
-    return box;
+    return blockHolding<CellBlock>(cells);
 }
 
 QString blockAsTabSeparated(const TranslateTable& table, const CellBlock& block) {
@@ -67,8 +45,7 @@ PasteOutcome pasteTabSeparated(const TranslateTable& table, QStringView text, Ta
     PasteOutcome outcome{std::nullopt, table, CellBlock{at.row, at.row - 1, at.column, at.column - 1}};
     if (!isRowNumber(at.row) || !isFieldColumn(at.column))
         return outcome;
-    const std::optional<QVector<QStringList>> split = splitTabSeparated(text);
-    const QVector<QStringList> records = split ? *split : splitLiterally(text);
+    const QVector<QStringList> records = splitPastedText(text);
     if (records.isEmpty())
         return outcome;
 
@@ -111,8 +88,7 @@ PasteOutcome pasteTabSeparated(const TranslateTable& table, QStringView text, Ta
 
 PasteOutcome pasteOntoSelection(const TranslateTable& table, QStringView text, TableCell at,
                                 const QVector<TableCell>& selection, const TextTable& texts) {
-    const std::optional<QVector<QStringList>> split = splitTabSeparated(text);
-    const QVector<QStringList> records = split ? *split : splitLiterally(text);
+    const QVector<QStringList> records = splitPastedText(text);
     if (selection.size() <= 1 || records.size() != 1 || records.front().size() != 1)
         return pasteTabSeparated(table, text, at, texts);
 

@@ -35,9 +35,7 @@ protected:
     std::unique_ptr<TFEnableFunctions> dialog;
 
     void SetUp() override {
-        runWorkspaceStartUp(world.state, world.dir.path());
-        QDir().mkpath(world.path(QStringLiteral("PROJECTS/Plant")));
-        activateConfiguration(world.state, QStringLiteral("Plant"));
+        world.startWithConfiguration(QStringLiteral("Plant"));
         test::writeFile(world.state.EnableFunctionsFile, kFile);
         open(world.context);
     }

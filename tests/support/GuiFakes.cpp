@@ -1,5 +1,6 @@
 #include "support/GuiFakes.h"
 
+#include "app/Workspace.h"
 #include "support/TestFiles.h"
 
 #include <QApplication>
@@ -116,6 +117,12 @@ bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {
         QApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     return true;
+}
+
+void GuiWorld::startWithConfiguration(const QString& name) {
+    runWorkspaceStartUp(state, dir.path());
+    QDir().mkpath(path(QStringLiteral("PROJECTS/") + name));
+    activateConfiguration(state, name);
 }
 
 void RealErrorBoxDialogs::showError(QWidget* parent, const QString& text) {

@@ -145,6 +145,8 @@ struct GuiWorld {
                        fileChooser};
 
     QString path(const QString& relative) const { return dir.filePath(relative); }
+    // Starts the workspace and makes a new configuration `name` the active one.
+    void startWithConfiguration(const QString& name);
 
     // Copies the stand-in updater into the workspace as the updater program; it notes in
     // standin-run.txt there that it ran and what the job file said, and sleeps `sleepMs` first.
