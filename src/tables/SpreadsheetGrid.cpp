@@ -71,9 +71,9 @@ QList<QAction*> SpreadsheetGrid::editActions() const {
 
 void SpreadsheetGrid::applyTexts() {
     const TextTable& t = texts();
-    const std::pair<QAction*, int> captions[] = {{m_copy, added::GridCopy},   {m_cut, added::GridCut},
-                                                 {m_paste, added::GridPaste}, {m_clear, added::GridClear},
-                                                 {m_undoAction, added::GridUndo}, {m_redoAction, added::GridRedo}};
+    const std::pair<QAction*, int> captions[] = {
+        {m_copy, added::GridCopy},   {m_cut, added::GridCut},         {m_paste, added::GridPaste},
+        {m_clear, added::GridClear}, {m_undoAction, added::GridUndo}, {m_redoAction, added::GridRedo}};
     for (const auto& [action, index] : captions)
         action->setText(t[index]);
 }

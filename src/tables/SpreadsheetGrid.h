@@ -38,7 +38,8 @@ public:
 
 protected:
     // Why the text typed into the cell at `viewIndex` is not taken, or nothing.
-    virtual std::optional<QString> refusalOfTypedText(const QModelIndex& viewIndex, const QString& text) const = 0;
+    virtual std::optional<QString> refusalOfTypedText(const QModelIndex& viewIndex,
+                                                      const QString& text) const = 0;
     // Takes the text of an editor that passed into the table; an undo step must follow.
     virtual void takeEdit(QWidget* editor) { TableGrid::commitData(editor); }
 
