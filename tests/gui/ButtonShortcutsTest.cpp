@@ -3,6 +3,7 @@
 #include "app/UZevazerazueFirmWare.h"
 #include "params/UParGen2.h"
 #include "support/GuiFakes.h"
+#include "update/UBootTCP.h"
 #include "widgets/FlatButton.h"
 
 #include <QDialog>
@@ -69,7 +70,7 @@ TEST_F(ButtonShortcutsTest, ANewCaptionGetsItsLetterWhenAssignedAgainAndDropsThe
     EXPECT_EQ(bank->shortcut(), alt(Qt::Key_N));
 }
 
-TEST(ButtonShortcutsWindowsTest, SetCommunicationAndTheMainWindowButtonsHaveTheirLetters) {
+TEST(ButtonShortcutsWindowsTest, TheMainWindowAndItsDialogsGiveTheirButtonsLetters) {
     test::GuiWorld world;
     TFZevazerazueFirmWare main(world.context, world.dir.path());
     main.show();
@@ -80,6 +81,16 @@ TEST(ButtonShortcutsWindowsTest, SetCommunicationAndTheMainWindowButtonsHaveThei
     dialog.show();
     EXPECT_EQ(dialog.findChild<FlatButton*>(QStringLiteral("Btn_OK"))->shortcut(), alt(Qt::Key_O));
     EXPECT_EQ(dialog.findChild<FlatButton*>(QStringLiteral("Btn_Cancel"))->shortcut(), alt(Qt::Key_C));
+
+    TFBootTCP update(world.context, nullptr);
+    update.show();
+    // Buttons of the page not shown yet have their letters too, none taken twice.
+    const std::pair<const char*, Qt::Key> letters[] = {{"Btn_Cancel", Qt::Key_C},
+                                                       {"Btn_Update", Qt::Key_E},
+                                                       {"Btn_Next", Qt::Key_N},
+                                                       {"Btn_Ping", Qt::Key_P}};
+    for (const auto& [name, letter] : letters)
+        EXPECT_EQ(update.findChild<FlatButton*>(QString::fromLatin1(name))->shortcut(), alt(letter)) << name;
 }
 
 } // namespace
