@@ -168,7 +168,9 @@ void TFTranslateTable_914::closeEvent(QCloseEvent* event) {
 }
 
 void TFTranslateTable_914::Btn_OKClick() {
-    m_sga->commitOpenEditor();
+    // A refused cell is mended first; saving now would drop what the user typed.
+    if (!m_sga->finishOpenEdit())
+        return;
     const TextTable& texts = m_context.state.Texts;
     if (const std::optional<RowFailure> failure = m_model->Controllo_dati()) {
         m_context.dialogs.showError(this, failure->message(texts));

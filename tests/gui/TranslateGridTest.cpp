@@ -75,6 +75,19 @@ TEST_F(TranslateGridTest, APastedBlockLandsAtTheCurrentCellAndCopiesBackTheSame)
               QStringLiteral("Holding Register\t7\t8\nInput Status\t9\t10\n"));
 }
 
+TEST_F(TranslateGridTest, OkWithARefusedCellOpenStaysAndWritesNothing) {
+    goTo(1, ColMnemonic);
+    key(Qt::Key_F2);
+    auto* editor = qobject_cast<QLineEdit*>(grid()->indexWidget(model()->index(0, ColMnemonic)));
+    ASSERT_NE(editor, nullptr);
+    editor->setText(QStringLiteral("bad") + QChar(0x02));
+    dialog->findChild<FlatButton*>(QStringLiteral("Btn_OK"))->click();
+    EXPECT_EQ(world.dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(test::readFile(world.state.TranslateTableFile), kTwoRows);
+    EXPECT_EQ(cell(1, ColMnemonic), QStringLiteral("boiler"));
+}
+
 TEST_F(TranslateGridTest, TheRefusalBoxTakingTheFocusNeitherCommitsAgainNorMovesOn) {
     test::RealErrorBoxDialogs boxes;
     AppContext context = test::contextWithDialogs(world, boxes);
