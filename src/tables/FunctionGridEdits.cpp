@@ -43,13 +43,7 @@ QString enabledAsText(const FunctionEntry& entry) {
 }
 
 QString enabledFromText(QStringView field) {
-    const QString word = trimBlanks(field);
-    for (const QString& on :
-         {QStringLiteral("Y"), QStringLiteral("Yes"), QStringLiteral("True"), QStringLiteral("1")}) {
-        if (equalsFoldingAsciiLetters(word, on))
-            return QStringLiteral("Y");
-    }
-    return QStringLiteral("N");
+    return field == u"Y" ? QStringLiteral("Y") : QStringLiteral("N");
 }
 
 QString functionBlockAsTabSeparated(const EnabledFunctionList& list, const FunctionBlock& block,

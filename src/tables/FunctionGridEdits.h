@@ -38,8 +38,8 @@ FunctionBlock blockAround(const QVector<FunctionCell>& cells);
 // An Enable cell travels as "Y" or "N", the text the file holds, so a copied block pastes back
 // to the same boxes.
 QString enabledAsText(const FunctionEntry& entry);
-// A pasted Enable field: "Y", "Yes", "True" or "1" in any letter case with blanks around it
-// ticks the box; anything else leaves it unticked, as the file's own rule does.
+// A pasted Enable field ticks the box only when it is exactly "Y" (letter case and blanks
+// count), the rule by which the file's Enabled value is read; anything else leaves it unticked.
 QString enabledFromText(QStringView field);
 
 // The cells of `block` as tab-separated text, one line per row ended by a line break: the

@@ -56,12 +56,14 @@ TEST_F(FunctionGridEditsTest, TheLabelsAreNeverWrittenNorCleared) {
     EXPECT_EQ(after, list);
 }
 
-TEST_F(FunctionGridEditsTest, PastedEnableTextsTickOnlyForAYesWord) {
+TEST_F(FunctionGridEditsTest, PastedEnableTextsTickOnlyForExactlyY) {
+    // As the file's Enabled value is read: a lower-case "y" or a blank around it leaves it off.
     const struct {
         const char* field;
         const char* enabled;
-    } cases[] = {{"Y", "Y"},  {" y ", "Y"}, {"yes", "Y"}, {"TRUE", "Y"},  {"1", "Y"},  {"N", "N"},
-                 {"no", "N"}, {"", "N"},    {"0", "N"},   {"false", "N"}, {"YY", "N"}, {"x", "N"}};
+    } cases[] = {{"Y", "Y"},  {" y ", "N"}, {"yes", "N"}, {"TRUE", "N"}, {"1", "N"},
+                 {"N", "N"},  {"no", "N"},  {"", "N"},    {"0", "N"},    {"false", "N"},
+                 {"YY", "N"}, {"x", "N"},   {"y", "N"},   {"Y ", "N"}};
     for (const auto& c : cases)
         EXPECT_EQ(enabledFromText(QString::fromUtf8(c.field)), QString::fromUtf8(c.enabled)) << c.field;
 }
