@@ -145,7 +145,7 @@ ConformingReading checkWellFormed(const QByteArray& bytes, const QString& fileNa
 // attribute values, where a conforming reader gives the values; a document with declarations
 // of its own therefore reaches pugixml as the conforming reader reads it, in UTF-8. Names stay
 // as written, prefixes included.
-QByteArray asTheConformingReaderReadsIt(const QByteArray& bytes) {
+QByteArray asTheConformingReaderReadsIt(const QByteArray& bytes, const QString& fileName) {
     QXmlStreamReader reader(bytes);
     reader.setEntityExpansionLimit(kMaxEntityExpansion);
     reader.setNamespaceProcessing(false);
@@ -164,6 +164,11 @@ QByteArray asTheConformingReaderReadsIt(const QByteArray& bytes) {
         }
         writer.writeCurrentToken(reader);
     }
+    // The check before has read the same bytes; should this reading still stop early, half a
+    // document must not pass for the whole.
+    if (reader.hasError())
+        throw XmlParseError(fileName, static_cast<int>(qMax<qint64>(1, reader.lineNumber())),
+                            reader.errorString());
     // The writer puts a CR raw, and pugixml would read it as LF.
     out.replace("\r", "&#13;");
     return out;
@@ -201,7 +206,7 @@ void parse(pugi::xml_document& doc, const QByteArray& bytes, const QString& file
     const ConformingReading reading =
         isPlainWellFormedXml(bytes, kMaxDepth) ? ConformingReading{} : checkWellFormed(bytes, fileName);
     const std::optional<QByteArray> utf8 = reading.hasInternalSubset
-                                               ? asTheConformingReaderReadsIt(bytes)
+                                               ? asTheConformingReaderReadsIt(bytes, fileName)
                                                : asUtf8WhenDeclaredOtherwise(bytes, reading.declaredEncoding);
     const QByteArray& input = utf8 ? *utf8 : bytes;
     const pugi::xml_parse_result result =
