@@ -81,21 +81,25 @@ FunctionPasteOutcome pasteIntoFunctions(const EnabledFunctionList& list, QString
     const QVector<QStringList> records = splitPastedText(text);
     if (records.isEmpty())
         return outcome;
+    // Puts one field in; false, with the list as it was, when a mnemonic cannot be saved. The
+    // labels are the grid's own and never change.
+    const auto take = [&](const FunctionCell& cell, const QString& field) {
+        if (!isWritable(cell))
+            return true;
+        if (cell.column == ColFunctionMnemonic &&
+            (outcome.refusal = characterRefusal(field, cell.row, cell.column, texts))) {
+            outcome.list = list;
+            return false;
+        }
+        putField(outcome.list, cell, field);
+        return true;
+    };
 
     // One value onto several cells fills them all, as a spreadsheet does.
     if (records.size() == 1 && records.front().size() == 1 && selected.size() > 1) {
-        const QString& value = records.front().front();
         for (const FunctionCell& cell : selected) {
-            if (!isWritable(cell))
-                continue;
-            if (cell.column == ColFunctionMnemonic) {
-                if (auto refusal = characterRefusal(value, cell.row, cell.column, texts)) {
-                    outcome.refusal = refusal;
-                    outcome.list = list;
-                    return outcome;
-                }
-            }
-            putField(outcome.list, cell, value);
+            if (!take(cell, records.front().front()))
+                return outcome;
         }
         outcome.block = blockAround(selected);
         outcome.covered = true;
@@ -124,18 +128,8 @@ FunctionPasteOutcome pasteIntoFunctions(const EnabledFunctionList& list, QString
     for (qsizetype i = 0; i < records.size(); ++i) {
         const int row = at.row + static_cast<int>(i);
         for (int f = 0; f < widest && f < records[i].size(); ++f) {
-            const FunctionCell cell{row, at.column + f};
-            if (!isWritable(cell))
-                continue; // the labels are the grid's own
-            const QString& field = records[i][f];
-            if (cell.column == ColFunctionMnemonic) {
-                if (auto refusal = characterRefusal(field, cell.row, cell.column, texts)) {
-                    outcome.refusal = refusal;
-                    outcome.list = list;
-                    return outcome;
-                }
-            }
-            putField(outcome.list, cell, field);
+            if (!take(FunctionCell{row, at.column + f}, records[i][f]))
+                return outcome;
         }
     }
     outcome.block = FunctionBlock{at.row, at.row + static_cast<int>(records.size()) - 1, at.column,

@@ -3,6 +3,7 @@
 #include "common/TextRules.h"
 #include "lang/AddedTexts.h"
 #include "lang/TextTable.h"
+#include "tables/TableMessages.h"
 
 #include <QStringList>
 #include <array>
@@ -253,10 +254,8 @@ CsvImport translateTableFromCsv(const QByteArray& bytes, const TextTable& texts)
             continue;
         }
         for (int column = ColDataType; column <= ColMnemonic; ++column) {
-            if (firstCharacterXmlCannotCarry(row.cell(column)) >= 0) {
-                result.failures.append(CsvFailure{
-                    record.line, texts[added::CellCharacterNotSaved].arg(
-                                     QString::number(number), texts[kTranslateFirstHeaderText + column])});
+            if (auto refusal = cellCharacterRefusal(row.cell(column), number, column, texts)) {
+                result.failures.append(CsvFailure{record.line, *refusal});
                 break;
             }
         }

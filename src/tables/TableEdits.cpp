@@ -1,10 +1,10 @@
 #include "tables/TableEdits.h"
 
-#include "common/TextRules.h"
 #include "lang/AddedTexts.h"
 #include "lang/TextTable.h"
 #include "tables/CellBlocks.h"
 #include "tables/TableCsv.h"
+#include "tables/TableMessages.h"
 
 #include <QSet>
 #include <algorithm>
@@ -74,9 +74,7 @@ PasteOutcome pasteTabSeparated(const TranslateTable& table, QStringView text, Ta
         for (qsizetype f = 0; f < records[i].size(); ++f) {
             const int column = at.column + static_cast<int>(f);
             const QString& field = records[i][f];
-            if (firstCharacterXmlCannotCarry(field) >= 0) {
-                outcome.refusal = texts[added::CellCharacterNotSaved].arg(
-                    QString::number(row), texts[kTranslateFirstHeaderText + column]);
+            if ((outcome.refusal = cellCharacterRefusal(field, row, column, texts))) {
                 outcome.table = table;
                 return outcome;
             }
@@ -97,9 +95,7 @@ PasteOutcome pasteOntoSelection(const TranslateTable& table, QStringView text, T
     for (const TableCell& cell : selection) {
         if (!isRowNumber(cell.row) || !isFieldColumn(cell.column))
             continue;
-        if (firstCharacterXmlCannotCarry(value) >= 0) {
-            outcome.refusal = texts[added::CellCharacterNotSaved].arg(
-                QString::number(cell.row), texts[kTranslateFirstHeaderText + cell.column]);
+        if ((outcome.refusal = cellCharacterRefusal(value, cell.row, cell.column, texts))) {
             outcome.table = table;
             return outcome;
         }

@@ -1,10 +1,18 @@
 #include "tables/TableMessages.h"
 
+#include "common/TextRules.h"
 #include "lang/AddedTexts.h"
 #include "lang/TextTable.h"
 #include "tables/TranslateTable.h"
 
 namespace zz {
+
+std::optional<QString> cellCharacterRefusal(QStringView text, int row, int column, const TextTable& texts) {
+    if (firstCharacterXmlCannotCarry(text) < 0)
+        return std::nullopt;
+    return texts[added::CellCharacterNotSaved].arg(QString::number(row),
+                                                   texts[kTranslateFirstHeaderText + column]);
+}
 
 QString deleteRowQuestion(const TextTable& texts, int row) {
     return texts[kDeleteRowQuestionText] + QString::number(row);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
+#include <optional>
 
 namespace zz {
 
@@ -27,5 +29,9 @@ QString insertLosesRowsQuestion(const TextTable& texts, int lost, int inserted);
 // Asked before saving while rows from the end of the table proper on hold data; names the
 // row that ends the table and how many rows would not be saved.
 QString rowsNotSavedQuestion(const TextTable& texts, const TranslateTable& table);
+
+// Text 637 for the translate-table cell of `row` (1 to 2000) and `column` when `text` holds a
+// character the table file cannot hold; nothing when it can be saved.
+std::optional<QString> cellCharacterRefusal(QStringView text, int row, int column, const TextTable& texts);
 
 } // namespace zz

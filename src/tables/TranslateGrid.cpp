@@ -3,7 +3,6 @@
 #include "app/AppContext.h"
 #include "common/Errors.h"
 #include "common/FileIo.h"
-#include "common/TextRules.h"
 #include "lang/AddedTexts.h"
 #include "lang/TextTable.h"
 #include "tables/TableCsv.h"
@@ -258,11 +257,8 @@ void TranslateGrid::exportCsv() {
 std::optional<QString> TranslateGrid::refusalOfTypedText(const QModelIndex& viewIndex,
                                                          const QString& text) const {
     // A typed text the table file cannot hold never reaches the table.
-    if (firstCharacterXmlCannotCarry(text) < 0)
-        return std::nullopt;
     const QModelIndex cell = toSource(viewIndex);
-    return texts()[added::CellCharacterNotSaved].arg(QString::number(cell.row() + 1),
-                                                     texts()[kTranslateFirstHeaderText + cell.column()]);
+    return cellCharacterRefusal(text, cell.row() + 1, cell.column(), texts());
 }
 
 void TranslateGrid::takeEdit(QWidget* editor) {
