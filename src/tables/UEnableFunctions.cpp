@@ -11,16 +11,14 @@
 #include "tables/TranslateTableFile.h"
 #include "widgets/FlatButton.h"
 
-#include <QCloseEvent>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace zz {
 
 TFEnableFunctions::TFEnableFunctions(AppContext& context, QWidget* parent)
-    : BandedDialog(QStringLiteral("FEnableFunctions"), context.state.SoftwareCode, parent)
+    : TableDialog(QStringLiteral("FEnableFunctions"), context, parent)
     , m_context(context)
     , m_model(new EnabledFunctionsModel(this))
     , m_inUse(new FunctionsInUseProxy(m_model, context.state.Texts, this))
@@ -89,34 +87,12 @@ void TFEnableFunctions::FormShow() {
     m_sga->setFocus();
 }
 
-void TFEnableFunctions::Btn_CancelClick() {
-    if (mayDiscardEdits())
-        reject();
+SpreadsheetGrid* TFEnableFunctions::editedGrid() const {
+    return m_sga;
 }
 
-bool TFEnableFunctions::mayDiscardEdits() {
-    m_sga->commitOpenEditor();
-    if (!(!(m_model->list() == m_shownList)) ||
-        m_context.dialogs.askYesNo(this, m_context.state.Texts[kDiscardChangesText]))
-        return true;
-    m_sga->setFocus();
-    return false;
-}
-
-void TFEnableFunctions::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        Btn_CancelClick();
-        return;
-    }
-    BandedDialog::keyPressEvent(event);
-}
-
-void TFEnableFunctions::closeEvent(QCloseEvent* event) {
-    if (!mayDiscardEdits()) {
-        event->ignore();
-        return;
-    }
-    BandedDialog::closeEvent(event);
+bool TFEnableFunctions::hasEdits() const {
+    return !(m_model->list() == m_shownList);
 }
 
 void TFEnableFunctions::Btn_OKClick() {

@@ -2,7 +2,7 @@
 
 #include "app/AppContext.h"
 #include "tables/EnabledFunctions.h"
-#include "widgets/BandedDialog.h"
+#include "tables/TableDialog.h"
 
 namespace zz {
 
@@ -13,7 +13,7 @@ class FunctionsInUseProxy;
 
 // Edits which Modbus function codes the converter accepts (EnableFunctions.xml). Every showing
 // reloads the file; only OK writes it.
-class TFEnableFunctions : public BandedDialog {
+class TFEnableFunctions : public TableDialog {
     Q_OBJECT
 public:
     TFEnableFunctions(AppContext& context, QWidget* parent);
@@ -24,17 +24,12 @@ public:
     void FormShow();
     void Btn_OKClick();
 
-    // Cancel, the close box and Escape ask before unsaved edits are discarded.
-    void Btn_CancelClick();
-
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    SpreadsheetGrid* editedGrid() const override;
+    bool hasEdits() const override;
 
 private:
-    // True when nothing was edited since the showing, or the user agrees to lose the edits.
-    bool mayDiscardEdits();
     AppContext& m_context;
     EnabledFunctionsModel* m_model;
     FunctionsInUseProxy* m_inUse;

@@ -14,9 +14,7 @@
 #include "tables/TranslateTableModel.h"
 #include "widgets/FlatButton.h"
 
-#include <QCloseEvent>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QShowEvent>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -33,7 +31,7 @@ int columnOfCheck(int textIndex) {
 } // namespace
 
 TFTranslateTable_914::TFTranslateTable_914(AppContext& context, QWidget* parent)
-    : BandedDialog(QStringLiteral("FTranslateTable_914"), context.state.SoftwareCode, parent)
+    : TableDialog(QStringLiteral("FTranslateTable_914"), context, parent)
     , m_context(context)
     , m_model(new TranslateTableModel(this))
     , m_findings(new TableFindingsProxy(m_model, context.state.Texts, this))
@@ -134,37 +132,12 @@ void TFTranslateTable_914::FormShow() {
     m_sga->goToCell(1, ColDataType);
 }
 
+SpreadsheetGrid* TFTranslateTable_914::editedGrid() const {
+    return m_sga;
+}
+
 bool TFTranslateTable_914::hasEdits() const {
     return !sameCells(m_shownTable, m_model->table());
-}
-
-void TFTranslateTable_914::Btn_CancelClick() {
-    if (mayDiscardEdits())
-        reject();
-}
-
-bool TFTranslateTable_914::mayDiscardEdits() {
-    m_sga->commitOpenEditor();
-    if (!(hasEdits()) || m_context.dialogs.askYesNo(this, m_context.state.Texts[kDiscardChangesText]))
-        return true;
-    m_sga->setFocus();
-    return false;
-}
-
-void TFTranslateTable_914::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        Btn_CancelClick();
-        return;
-    }
-    BandedDialog::keyPressEvent(event);
-}
-
-void TFTranslateTable_914::closeEvent(QCloseEvent* event) {
-    if (!mayDiscardEdits()) {
-        event->ignore();
-        return;
-    }
-    BandedDialog::closeEvent(event);
 }
 
 void TFTranslateTable_914::Btn_OKClick() {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/AppContext.h"
+#include "tables/TableDialog.h"
 #include "tables/TranslateTable.h"
-#include "widgets/BandedDialog.h"
 
 namespace zz {
 
@@ -13,7 +13,7 @@ class TranslateTableModel;
 
 // Edits the translate table of the active configuration (var.xml). Every showing reloads the
 // file; only OK writes it.
-class TFTranslateTable_914 : public BandedDialog {
+class TFTranslateTable_914 : public TableDialog {
     Q_OBJECT
 public:
     TFTranslateTable_914(AppContext& context, QWidget* parent);
@@ -26,20 +26,14 @@ public:
     void Btn_DelRowClick();
     void Btn_InsRowClick();
 
-    // Cancel, the close box and Escape ask before unsaved edits are discarded.
-    void Btn_CancelClick();
-
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    SpreadsheetGrid* editedGrid() const override;
+    bool hasEdits() const override;
 
 private:
-    // True when nothing was edited since the showing, or the user agrees to lose the edits.
-    bool mayDiscardEdits();
     void setInitialColumnWidths();
     void goToCell(int rowNumber, int column);
-    bool hasEdits() const;
 
     AppContext& m_context;
     TranslateTableModel* m_model;
