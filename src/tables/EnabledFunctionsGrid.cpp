@@ -123,10 +123,7 @@ void EnabledFunctionsGrid::copySelection() {
 
 void EnabledFunctionsGrid::cutSelection() {
     copySelection();
-    EnabledFunctionList after = m_source->list();
-    clearFunctionCells(after, selectedCells());
-    if (!(after == m_source->list()))
-        change(after, texts()[added::GridCut]);
+    clearSelected(texts()[added::GridCut]);
 }
 
 void EnabledFunctionsGrid::pasteClipboard() {
@@ -154,10 +151,14 @@ void EnabledFunctionsGrid::pasteClipboard() {
 
 void EnabledFunctionsGrid::clearSelection() {
     commitOpenEditor();
+    clearSelected(texts()[added::GridClear]);
+}
+
+void EnabledFunctionsGrid::clearSelected(const QString& undoText) {
     EnabledFunctionList after = m_source->list();
     clearFunctionCells(after, selectedCells());
     if (!(after == m_source->list()))
-        change(after, texts()[added::GridClear]);
+        change(after, undoText);
 }
 
 std::optional<QString> EnabledFunctionsGrid::refusalOfTypedText(const QModelIndex& viewIndex,

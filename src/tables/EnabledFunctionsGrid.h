@@ -40,6 +40,8 @@ private:
     QVector<FunctionCell> selectedCells() const;
     FunctionCell currentCell() const;
     void selectBlock(const FunctionBlock& block);
+    // Empties the selected cells as one undo step named `undoText`.
+    void clearSelected(const QString& undoText);
 
     EnabledFunctionsModel* m_source;
     EnabledFunctionList m_known; // the list as the last undo step left it

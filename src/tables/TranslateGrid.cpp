@@ -138,10 +138,7 @@ void TranslateGrid::copySelection() {
 
 void TranslateGrid::cutSelection() {
     copySelection();
-    TranslateTable after = m_source->table();
-    clearCells(after, selectedCells());
-    if (!sameCells(after, m_source->table()))
-        change(after, texts()[added::GridCut]);
+    clearSelected(texts()[added::GridCut]);
 }
 
 void TranslateGrid::pasteClipboard() {
@@ -169,10 +166,14 @@ void TranslateGrid::pasteClipboard() {
 
 void TranslateGrid::clearSelection() {
     commitOpenEditor();
+    clearSelected(texts()[added::GridClear]);
+}
+
+void TranslateGrid::clearSelected(const QString& undoText) {
     TranslateTable after = m_source->table();
     clearCells(after, selectedCells());
     if (!sameCells(after, m_source->table()))
-        change(after, texts()[added::GridClear]);
+        change(after, undoText);
 }
 
 void TranslateGrid::insertRowsAtSelection() {

@@ -60,6 +60,8 @@ private:
     void record(const TranslateTable& before, const TranslateTable& after, const QString& text);
     void change(const TranslateTable& after, const QString& text);
     void selectBlock(const CellBlock& block);
+    // Empties the selected cells as one undo step named `undoText`.
+    void clearSelected(const QString& undoText);
 
     TranslateTableModel* m_source;
     FileChooser* m_files = nullptr;

@@ -7,7 +7,6 @@
 #include "tables/EnabledFunctionsModel.h"
 #include "tables/FixedColumnDelegate.h"
 #include "tables/FunctionsInUseProxy.h"
-#include "tables/TableMessages.h"
 #include "tables/TranslateTableFile.h"
 #include "widgets/FlatButton.h"
 
