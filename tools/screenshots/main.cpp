@@ -7,6 +7,7 @@
 #include "app/Workspace.h"
 #include "app/WorkspaceLocation.h"
 #include "common/Errors.h"
+#include "common/FileIo.h"
 #include "screenshots/DemoWorkspace.h"
 #include "screenshots/OfflineServices.h"
 #include "screenshots/WindowShots.h"
@@ -28,11 +29,14 @@ constexpr char kScreenConfiguration[] =
     R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
 
 bool useOffscreenScreen(const QTemporaryDir& scratch) {
-    QFile file(scratch.filePath(QStringLiteral("screen.json")));
-    if (!file.open(QIODevice::WriteOnly) || file.write(kScreenConfiguration) < 0)
+    const QString path = scratch.filePath(QStringLiteral("screen.json"));
+    try {
+        zz::writeFileAtomically(path, kScreenConfiguration);
+    } catch (const zz::Error& e) {
+        std::fprintf(stderr, "zevazerazu-screenshots: %s\n", qPrintable(e.message()));
         return false;
-    file.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(file.fileName()));
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(path));
     qputenv("QT_SCALE_FACTOR", "1");
     qunsetenv("QT_SCREEN_SCALE_FACTORS");
     return true;
@@ -59,7 +63,7 @@ int main(int argc, char* argv[]) {
     }
     const QTemporaryDir scratch;
     if (!scratch.isValid() || !useOffscreenScreen(scratch)) {
-        std::fprintf(stderr, "zevazerazu-screenshots: no temporary folder\n");
+        std::fprintf(stderr, "zevazerazu-screenshots: no temporary folder for the screen settings\n");
         return 2;
     }
     qInstallMessageHandler(quietMessageHandler);
